@@ -1,0 +1,63 @@
+// quorvane-cli: each command lives in its own file and registers itself here.
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "paysheet/app.h"
+#include "platform/headless/scripted_ui.h"
+
+namespace qv::cli {
+
+// Exit statuses.
+inline constexpr int kOk = 0;
+inline constexpr int kFailed = 1;
+inline constexpr int kUsage = 2;
+
+// Options that come before the command.
+struct GlobalOptions {
+    std::filesystem::path folder = ".";
+    std::optional<std::string> user;
+    std::optional<std::string> date;
+};
+
+// The process's state while a command runs: the scripted Ui that answers the
+// program's questions and records its messages, the clock, and the App.
+struct Session {
+    GlobalOptions options;
+    platform::ScriptedUi ui;
+    platform::SystemClock clock;
+    std::unique_ptr<App> app;
+};
+
+struct Command {
+    std::string name;
+    std::string description;
+    // Declares the command's own options on its subcommand.
+    std::function<void(CLI::App&)> setup;
+    // Checks the parsed options before anything is touched: returns a usage
+    // message, or empty when they are fine.
+    std::function<std::string()> validate;
+    // Runs the command; returns the exit status.
+    std::function<int(Session&)> run;
+    // True when the command needs the employee opened (--user/--date) first.
+    bool opensEmployee = true;
+};
+
+std::vector<Command>& commands();
+
+// Registers a command at start-up: `static Registrar r{Command{...}};`
+struct Registrar {
+    explicit Registrar(Command c) { commands().push_back(std::move(c)); }
+};
+
+// Opens the employee named by --user and applies --date, as the pay sheet's
+// Open does. Returns an exit status; kOk when the command may go on.
+int prepareEmployee(Session& session);
+
+}  // namespace qv::cli

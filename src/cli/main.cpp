@@ -1,0 +1,70 @@
+// quorvane-cli: the headless front end on the same App and forms as the
+// desktop. Global options, then one command.
+#include <iostream>
+
+#include "cli/command.h"
+
+namespace qv::cli {
+
+std::vector<Command>& commands() {
+    static std::vector<Command> all;
+    return all;
+}
+
+}  // namespace qv::cli
+
+int main(int argc, char** argv) {
+    using namespace qv::cli;
+    CLI::App cliApp{"Quorvane payroll calculator, command-line front end"};
+    cliApp.require_subcommand(1);
+    Session session;
+    std::string folder = ".";
+    std::string user, date;
+    cliApp.add_option("--folder", folder, "The working folder (default: the current folder)");
+    auto* userOpt = cliApp.add_option("--user", user, "Open this employee before the command");
+    auto* dateOpt = cliApp.add_option("--date", date, "Set the pay date text after opening");
+
+    std::vector<std::pair<CLI::App*, const Command*>> subs;
+    for (const auto& c : commands()) {
+        CLI::App* sub = cliApp.add_subcommand(c.name, c.description);
+        if (c.setup) c.setup(*sub);
+        subs.emplace_back(sub, &c);
+    }
+    try {
+        cliApp.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        int rc = cliApp.exit(e);
+        return rc == 0 ? kOk : kUsage;
+    }
+    session.options.folder = folder;
+    if (*userOpt) session.options.user = user;
+    if (*dateOpt) session.options.date = date;
+
+    for (auto& [sub, cmd] : subs) {
+        if (!sub->parsed()) continue;
+        if (cmd->validate) {
+            std::string problem = cmd->validate();
+            if (!problem.empty()) {
+                std::cerr << "quorvane-cli " << cmd->name << ": " << problem << "\n" << sub->help();
+                return kUsage;
+            }
+        }
+        std::error_code ec;
+        if (!std::filesystem::is_directory(session.options.folder, ec)) {
+            std::cerr << "quorvane-cli: the folder \"" << session.options.folder.string() << "\" does not exist.\n";
+            return kFailed;
+        }
+        session.app = std::make_unique<qv::App>(session.ui, session.clock, session.options.folder);
+        if (cmd->opensEmployee) {
+            int rc = prepareEmployee(session);
+            if (rc != kOk) return rc;
+        }
+        try {
+            return cmd->run(session);
+        } catch (const std::exception& e) {
+            std::cerr << "quorvane-cli " << cmd->name << ": " << e.what() << "\n";
+            return kFailed;
+        }
+    }
+    return kUsage;
+}

@@ -1,0 +1,110 @@
+#include "common/numbers.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace qv {
+
+Currency Currency::fromDouble(long double v) {
+    if (!std::isfinite(v)) return fromUnits(0);
+    long double scaled = v * 10000.0L;
+    constexpr long double kMax = 9.2e18L;
+    if (scaled > kMax) scaled = kMax;
+    if (scaled < -kMax) scaled = -kMax;
+    // nearbyintl rounds half to even in the default rounding mode.
+    return fromUnits(static_cast<std::int64_t>(std::nearbyintl(scaled)));
+}
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Parses a plain decimal (sign, digits, point, digits, optional exponent) from
+// already-cleaned text; returns the number of characters consumed (0: none).
+std::size_t parseDecimal(const std::string& s, double& out) {
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    std::size_t digits = 0;
+    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) { ++i; ++digits; }
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) { ++i; ++digits; }
+    }
+    if (digits == 0) return 0;
+    std::size_t end = i;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
+        std::size_t j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+        std::size_t expDigits = 0;
+        while (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j]))) { ++j; ++expDigits; }
+        if (expDigits > 0) end = j;
+    }
+    std::string text = s.substr(0, end);
+    for (char& c : text)
+        if (c == 'd' || c == 'D') c = 'e';
+    out = std::strtod(text.c_str(), nullptr);
+    return end;
+}
+
+}  // namespace
+
+double valueOf(std::string_view text) {
+    std::string cleaned;
+    cleaned.reserve(text.size());
+    for (char c : text)
+        if (!isBlank(c) && c != '\n' && c != '\r') cleaned.push_back(c);
+    double v = 0;
+    if (parseDecimal(cleaned, v) == 0) return 0;
+    if (!std::isfinite(v)) return 0;
+    return v;
+}
+
+std::optional<double> convertNumber(std::string_view text) {
+    std::size_t b = 0, e = text.size();
+    while (b < e && isBlank(text[b])) ++b;
+    while (e > b && isBlank(text[e - 1])) --e;
+    std::string_view t = text.substr(b, e - b);
+    if (t.empty()) return std::nullopt;
+
+    std::string s;
+    bool negative = false;
+    std::size_t i = 0;
+    auto takeSign = [&] {
+        if (i < t.size() && (t[i] == '-' || t[i] == '+')) { negative = t[i] == '-'; ++i; return true; }
+        return false;
+    };
+    bool signed1 = takeSign();
+    if (i < t.size() && t[i] == '$') ++i;
+    if (!signed1) takeSign();
+    bool seenPoint = false, seenExp = false, seenDigit = false;
+    for (; i < t.size(); ++i) {
+        char c = t[i];
+        if (std::isdigit(static_cast<unsigned char>(c))) { s.push_back(c); seenDigit = true; continue; }
+        if (c == ',' && !seenPoint && !seenExp && seenDigit) continue;
+        if (c == '.' && !seenPoint && !seenExp) { seenPoint = true; s.push_back(c); continue; }
+        if ((c == 'e' || c == 'E') && seenDigit && !seenExp) {
+            seenExp = true;
+            s.push_back('e');
+            if (i + 1 < t.size() && (t[i + 1] == '+' || t[i + 1] == '-')) s.push_back(t[++i]);
+            continue;
+        }
+        return std::nullopt;
+    }
+    if (!seenDigit) return std::nullopt;
+    double v = 0;
+    if (parseDecimal(s, v) != s.size()) return std::nullopt;
+    if (!std::isfinite(v)) return std::nullopt;
+    return negative ? -v : v;
+}
+
+bool isNumberOrBlank(std::string_view text) {
+    for (char c : text)
+        if (!isBlank(c)) return convertNumber(text).has_value();
+    return true;
+}
+
+long double roundWholeEven(long double v) { return std::nearbyintl(v); }
+
+}  // namespace qv

@@ -1,0 +1,153 @@
+#include "common/record_line.h"
+
+#include <cmath>
+
+#include "common/format.h"
+
+namespace qv {
+
+void RecordWriter::separate() {
+    if (lineStarted_) out_.push_back(',');
+    lineStarted_ = true;
+}
+
+RecordWriter& RecordWriter::num(float v) { separate(); out_ += fileNumber(v); return *this; }
+RecordWriter& RecordWriter::num(double v) { separate(); out_ += fileNumber(v); return *this; }
+RecordWriter& RecordWriter::num(Currency v) { separate(); out_ += fileNumber(v); return *this; }
+RecordWriter& RecordWriter::integer(int v) { separate(); out_ += std::to_string(v); return *this; }
+RecordWriter& RecordWriter::boolean(bool v) { separate(); out_ += v ? "#TRUE#" : "#FALSE#"; return *this; }
+
+RecordWriter& RecordWriter::text(std::string_view v) {
+    separate();
+    out_.push_back('"');
+    for (char c : v) {
+        if (c == '"') c = '\'';
+        // A line end inside a text would split the record; keep it one line.
+        if (c == '\r' || c == '\n') c = ' ';
+        out_.push_back(c);
+    }
+    out_.push_back('"');
+    return *this;
+}
+
+RecordWriter& RecordWriter::value(const NumOrText& v) {
+    if (v.isEmpty()) return empty();
+    if (v.isText()) return text(v.text());
+    if (v.isSingle()) return num(static_cast<float>(v.number()));
+    return num(v.number());
+}
+
+RecordWriter& RecordWriter::empty() { separate(); return *this; }
+
+RecordWriter& RecordWriter::endLine() {
+    out_ += "\r\n";
+    lineStarted_ = false;
+    return *this;
+}
+
+RecordReader::RecordReader(std::string_view content, std::string fileName) : fileName_(std::move(fileName)) {
+    std::size_t i = 0, n = content.size();
+    auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    while (i < n) {
+        while (i < n && isBlank(content[i])) ++i;
+        if (i >= n) break;
+        Field f;
+        if (content[i] == '"') {
+            f.quoted = true;
+            ++i;
+            while (i < n && content[i] != '"') f.text.push_back(content[i++]);
+            if (i < n) ++i;  // closing quote
+            while (i < n && isBlank(content[i])) ++i;
+            // Anything up to the separator after a closing quote is dropped.
+            while (i < n && content[i] != ',' && content[i] != '\r' && content[i] != '\n') ++i;
+        } else {
+            while (i < n && content[i] != ',' && content[i] != '\r' && content[i] != '\n') f.text.push_back(content[i++]);
+            while (!f.text.empty() && isBlank(f.text.back())) f.text.pop_back();
+        }
+        fields_.push_back(std::move(f));
+        if (i >= n) break;
+        if (content[i] == ',') {
+            ++i;
+            // A comma that ends the line still leaves an empty field only when
+            // something follows on the same line.
+            if (i >= n || content[i] == '\r' || content[i] == '\n') {
+                if (i < n && content[i] == '\r') ++i;
+                if (i < n && content[i] == '\n') ++i;
+                fields_.push_back(Field{});
+            }
+        } else {
+            if (content[i] == '\r') ++i;
+            if (i < n && content[i] == '\n') ++i;
+        }
+    }
+}
+
+void RecordReader::fail(const std::string& what) const {
+    throw RecordReadError(fileName_, fileName_ + ": " + what);
+}
+
+RecordReader::Field RecordReader::next(const char* what) {
+    if (pos_ >= fields_.size()) fail(std::string("missing field (") + what + ")");
+    return fields_[pos_++];
+}
+
+bool RecordReader::atEnd() { return pos_ >= fields_.size(); }
+
+double RecordReader::number(const char* what) {
+    Field f = next(what);
+    std::string t = f.text;
+    bool blank = t.find_first_not_of(" \t") == std::string::npos;
+    if (blank) return 0.0;
+    if (t == "#TRUE#") return -1.0;
+    if (t == "#FALSE#") return 0.0;
+    auto v = convertNumber(t);
+    if (!v) fail(std::string("field ") + std::to_string(pos_) + " is not a number (" + what + "): " + t);
+    return *v;
+}
+
+float RecordReader::single() {
+    double v = number("single");
+    if (std::fabs(v) > 3.4028234663852886e38) fail("field " + std::to_string(pos_) + " overflows a single");
+    return static_cast<float>(v);
+}
+
+double RecordReader::dbl() { return number("double"); }
+
+Currency RecordReader::currency() {
+    double v = number("currency");
+    if (std::fabs(v) > 9.2e14) fail("field " + std::to_string(pos_) + " overflows a currency");
+    return Currency::fromDouble(v);
+}
+
+std::int16_t RecordReader::integer() {
+    double v = number("integer");
+    double r = std::nearbyint(v);
+    if (r < -32768.0 || r > 32767.0) fail("field " + std::to_string(pos_) + " overflows an integer");
+    return static_cast<std::int16_t>(r);
+}
+
+bool RecordReader::boolean() {
+    Field f = next("boolean");
+    if (f.text == "#TRUE#") return true;
+    if (f.text == "#FALSE#" || f.text.empty()) return false;
+    auto v = convertNumber(f.text);
+    if (!v) fail("field " + std::to_string(pos_) + " is not a boolean: " + f.text);
+    return *v != 0.0;
+}
+
+std::string RecordReader::text() {
+    Field f = next("text");
+    return f.text;
+}
+
+NumOrText RecordReader::value() {
+    Field f = next("value");
+    if (f.quoted) return NumOrText(f.text);
+    if (f.text.empty()) return NumOrText();
+    if (f.text == "#TRUE#") return NumOrText(std::string("#TRUE#"));
+    if (f.text == "#FALSE#") return NumOrText(std::string("#FALSE#"));
+    if (auto v = convertNumber(f.text)) return NumOrText(*v);
+    return NumOrText(f.text);
+}
+
+}  // namespace qv
