@@ -40,6 +40,9 @@ struct EmployeeProfile {
     std::string EmpAddress;
     std::string EmpCityStateZip;
     std::string EmpSsn;
+    // Check-printing offsets: tab columns across, lines down.
+    float CheckHorz = 0;
+    float CheckVert = 0;
     // Reserved fields: read and written back unchanged.
     float SpareAmt1 = 0, SpareAmt2 = 0, SpareAmt3 = 0, SpareAmt4 = 0, SpareAmt5 = 0;
     bool SpareFlag1 = false, SpareFlag2 = false, SpareFlag3 = false;
