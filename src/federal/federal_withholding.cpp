@@ -1,0 +1,62 @@
+#include "federal/federal_withholding.h"
+
+#include <cmath>
+
+#include "common/numbers.h"
+#include "paysheet/app.h"
+
+namespace qv {
+namespace {
+
+// Every row is tested in turn; a match overwrites `tax`, no match leaves it.
+// With tables in ascending order at most one row matches, and a wage equal to
+// a bracket's NotOver belongs to that bracket.
+void bracketSearch(const FedTable& t, float w, float& tax) {
+    const long double W = ext(w);
+    const FedRow& first = t[0];
+    if (first.Over < w && w <= first.NotOver) tax = sgl((W - ext(first.ExcessOver)) * ext(first.Rate));
+    for (std::size_t r = 1; r <= 6; ++r) {
+        const FedRow& row = t[r];
+        if (row.Over < w && w <= row.NotOver)
+            tax = sgl((W - ext(row.ExcessOver)) * ext(row.Rate) + ext(row.Base));
+    }
+    const FedRow& top = t[7];
+    if (w > top.Over) tax = sgl((W - ext(top.ExcessOver)) * ext(top.Rate) + ext(top.Base));
+}
+
+void searchTables(App& app, const FedTable& biWeekly, const FedTable& weekly) {
+    const float w = app.period.FedWages;
+    if (app.profile.BiWeekly) bracketSearch(biWeekly, w, app.period.FedTax);
+    if (app.profile.Weekly) bracketSearch(weekly, w, app.period.FedTax);
+}
+
+}  // namespace
+
+float FederalAllowance(const FederalTables& tables, const EmployeeProfile& profile) {
+    const double n = valueOf(profile.FedExemptions);
+    float allow = 0;
+    if (n >= 0 && n <= 9 && n == std::floor(n)) {
+        const auto i = static_cast<std::size_t>(n);
+        if (profile.FedStatus == "Single") allow = tables.FedAllowSingle[i];
+        else if (profile.FedStatus == "Married") allow = tables.FedAllowMarried[i];
+    }
+    if (profile.BiWeekly) allow = sgl(ext(allow) * 2);
+    return allow;
+}
+
+float FedTableTax(const FedTable& table, float wages) {
+    float tax = 0;
+    bracketSearch(table, wages, tax);
+    return tax;
+}
+
+void GetFedSingle(App& app) { searchTables(app, app.federal.FedBiwSingle, app.federal.FedWkSingle); }
+
+void GetFedMarried(App& app) { searchTables(app, app.federal.FedBiwMarried, app.federal.FedWkMarried); }
+
+void GetFedTax(App& app) {
+    if (app.profile.FedStatus == "Single") GetFedSingle(app);
+    else GetFedMarried(app);
+}
+
+}  // namespace qv
