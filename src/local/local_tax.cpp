@@ -1,9 +1,11 @@
 #include "local/local_tax.h"
 
+#include <algorithm>
 #include <array>
 
 #include "common/numbers.h"
 #include "paysheet/app.h"
+#include "state/bracket_table.h"
 
 namespace qv {
 
@@ -12,23 +14,6 @@ namespace {
 // Rows 1 to 8 take part in both the city and the non-resident computation;
 // the city tables' rows 9 and 10 never do.
 constexpr int kTaxedRows = 8;
-
-// The bracket row a wage falls in: a row applies when its minimum is at most
-// the wage and the next row's minimum is above it (the last taxed row has no
-// upper bound). Every row is tested and a later match overwrites an earlier
-// one, so with minimums out of order the highest matching row wins. -1 when
-// no row applies. `divisor` is 2 for weekly pay (halving is exact in binary).
-template <std::size_t N>
-int bracketRow(const std::array<float, N>& minimums, float wage, float divisor) {
-    static_assert(N >= kTaxedRows);
-    const long double w = ext(wage);
-    auto minOf = [&](int r) { return ext(minimums[r]) / ext(divisor); };
-    int match = -1;
-    for (int r = 0; r < kTaxedRows - 1; ++r)
-        if (w >= minOf(r) && w < minOf(r + 1)) match = r;
-    if (w >= minOf(kTaxedRows - 1)) match = kTaxedRows - 1;
-    return match;
-}
 
 // No withholding is ever negative: what the table would make negative is
 // withheld as 0.
@@ -48,17 +33,14 @@ void GetLocalTax(App& app) {
 
     const CityTaxTables& t = app.city;
     const bool single = e.StateStatus == "Single";
-    const auto& mins = single ? t.CityMinBS : t.CityMinBM;
-    const auto& amts = single ? t.CityAmtBS : t.CityAmtBM;
-    const auto& pers = single ? t.CityPerBS : t.CityPerBM;
-
-    // Tables and allowances are entered for bi-weekly pay.
-    const float divisor = e.BiWeekly ? 1.0f : 2.0f;
-    p.CityWage = sgl(ext(p.TaxableWages) - ext(p.LocalExemption) / ext(divisor));
-    const int r = bracketRow(mins, p.CityWage, divisor);
-    if (r < 0) return;
-    p.LocalTax = withheld((ext(p.CityWage) - ext(mins[r]) / ext(divisor)) * ext(pers[r]) +
-                          ext(amts[r]) / ext(divisor));
+    const BracketColumns table = single ? BracketColumns{t.CityMinBS, t.CityAmtBS, t.CityPerBS}
+                                        : BracketColumns{t.CityMinBM, t.CityAmtBM, t.CityPerBM};
+    // Tables and allowances are entered for bi-weekly pay; weekly pay halves
+    // every minimum (row 1's too), amount and the allowance.
+    const bool weekly = !e.BiWeekly;
+    p.CityWage = sgl(ext(p.TaxableWages) - (weekly ? ext(p.LocalExemption) / 2 : ext(p.LocalExemption)));
+    walkBrackets(table, kTaxedRows, p.CityWage, weekly,
+                 [&](const BracketRow& row) { p.LocalTax = withheld(excessTax(row, p.CityWage)); });
 }
 
 void GetNonCityTax(App& app) {
@@ -69,9 +51,15 @@ void GetNonCityTax(App& app) {
     const auto& mins = e.BiWeekly ? t.NonMinBi : t.NonMinWk;
     const auto& exps = e.BiWeekly ? t.NonExpBi : t.NonExpWk;
 
+    // The same bracket rule as the city tables; a row carries an exemption
+    // instead of an amount and a rate. Each frequency has its own table, so
+    // nothing is halved.
+    std::array<float, 10> minimums{};
+    std::copy(mins.begin(), mins.end(), minimums.begin());
+    const std::array<float, 10> unused{};
     const float w = p.TaxableWages;
-    const int r = bracketRow(mins, w, 1.0f);
-    if (r >= 0) p.LocalExemption = exps[r];
+    walkBrackets(BracketColumns{minimums, unused, unused}, NonCityTable::kRows, w, false,
+                 [&](const BracketRow& row) { p.LocalExemption = exps[row.index]; });
     p.LocalTax = withheld((ext(w) - ext(p.LocalExemption)) * ext(t.NonPer));
 }
 
