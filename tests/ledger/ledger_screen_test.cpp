@@ -9,6 +9,8 @@
 #include "ledger/mdi_form1.h"
 #include "ledger/year_ledger.h"
 #include "paysheet/app.h"
+#include "paysheet/fica.h"
+#include "paysheet/form1.h"
 #include "platform/headless/scripted_ui.h"
 
 namespace qv {
@@ -120,12 +122,28 @@ TEST_F(LedgerScreen, PostingIntoAnOccupiedRowReplacesIt) {
     EXPECT_FLOAT_EQ(app->ledger.TotFed, 241);
 }
 
-TEST_F(LedgerScreen, MouseButtonsPostAndDelete) {
+TEST_F(LedgerScreen, MouseButtonsPostThePaySheetAndDelete) {
     openYearLedger(*app);
+    Form1& sheet = app->form1();
+    sheet.ensureLoaded();
+    sheet.txtWeek = "3/9/2018";
+    sheet.lbTaxDed[0] = "1,234.50";
+    sheet.lbTaxDed[3] = "12.00";
+    sheet.lbSDI = "1,500.00";
+    sheet.lbSUI = "3.456";
     app->period.GrossPay = 300;
     app->period.NetPay = 250;
+    app->period.TotalTips = 4.5f;
     grid().Label2_MouseDown(2, MouseButton::Left);
+    EXPECT_EQ(grid().txtDate[2], "3/9/2018");
+    EXPECT_EQ(grid().txtFed[2], "1234.50");
+    EXPECT_EQ(grid().txtState[2], "12.00");
+    EXPECT_EQ(grid().txtSS[2], "");
     EXPECT_EQ(grid().txtGross[2], "300.00");
+    EXPECT_EQ(grid().txtTips[2], "4.50");
+    EXPECT_FLOAT_EQ(app->ledger.rows[2].YrSdi, 1500);
+    EXPECT_FLOAT_EQ(app->ledger.rows[2].YrSui, 3.46f);
+    EXPECT_EQ(app->ledger.TotTips, Currency::fromDouble(4.5));
     grid().Label2_MouseDown(2, MouseButton::Middle);
     EXPECT_EQ(grid().txtGross[2], "300.00");
     grid().Label2_MouseDown(2, MouseButton::Right);
@@ -235,6 +253,9 @@ TEST_F(LedgerScreen, AddAfterEditingAGrossBoxChangesTheYearsGross) {
     app->mdiForm1().mnuAdd_Click();
     EXPECT_EQ(app->ledger.TotGross, Currency::fromDouble(116500));
     EXPECT_EQ(tot().txtTotGross, "116500.00");
+    // The next calculation's Social Security sees the new year's gross: only
+    // the 500 left under the wage base is taxed.
+    EXPECT_FLOAT_EQ(socialSecurity(app->ledger.TotGross, 1000, 0, 0, false).SocSec, 31.0f);
     // A value typed into the totals window never survives a recomputation.
     tot().txtTotNet = "5";
     app->mdiForm1().mnuAdd_Click();
