@@ -5,6 +5,7 @@
 #include "ledger/ledger_export.h"
 #include "ledger/year_ledger.h"
 #include "paysheet/app.h"
+#include "paysheet/form1.h"
 
 namespace qv {
 
@@ -91,6 +92,8 @@ void closeLedger(App& app) {
         grid.Update();
         AddAnnual(app);
         SaveAnnual(app);
+    } else {
+        app.form1().show();
     }
     grid.Form_Unload();
     app.frmYearTot().unload();
