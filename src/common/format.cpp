@@ -1,5 +1,6 @@
 #include "common/format.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -18,14 +19,18 @@ struct Decimal {
     bool isZero() const { return digits.empty(); }
 };
 
-Decimal toDecimal(long double v, int significant) {
+// The value's decimal digits rounded to `significant` digits: to_chars
+// rounds the exact binary value correctly (halves to even), as printf does,
+// at a fraction of its cost.
+template <class T>
+Decimal toDecimal(T v, int significant) {
     Decimal d;
     if (!std::isfinite(v) || v == 0) return d;
     d.negative = v < 0;
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*Le", significant - 1, std::fabs(v));
+    auto printed = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, significant - 1);
     // buf: d.ddddde[+-]xx
-    std::string s(buf);
+    std::string s(buf, printed.ptr);
     auto epos = s.find('e');
     int exp = std::atoi(s.c_str() + epos + 1);
     std::string mant;
