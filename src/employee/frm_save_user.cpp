@@ -1,0 +1,73 @@
+#include "employee/frm_save_user.h"
+
+#include "common/file_io.h"
+#include "employee/new_open_save.h"
+#include "paysheet/app.h"
+#include "paysheet/form1.h"
+
+namespace qv {
+
+FrmSaveUser& App::frmSaveUser() {
+    FrmSaveUser& f = formIn(frmSaveUser_);
+    // Touching the prompt loads it, so its name box always holds the name.
+    f.ensureLoaded();
+    return f;
+}
+
+FrmSaveUser::FrmSaveUser(App& app) : Form(app) {}
+
+void FrmSaveUser::Form_Load() {
+    txtSaveUser = app().UserFile;
+    txtSaveUserSelected = false;
+}
+
+void FrmSaveUser::resetControls() {
+    txtSaveUser = std::string(kDesignedName);
+    txtSaveUserSelected = false;
+}
+
+void FrmSaveUser::showModal() {
+    show();
+    if (modalUser)
+        modalUser(*this);
+    else
+        cmdEnd_Click();
+    // A prompt the user left open is closed with the modal loop.
+    if (loaded) unload();
+}
+
+bool FrmSaveUser::cmdSaveUser_Click() {
+    ensureLoaded();
+    // The name becomes every file's name: refuse it before anything is written.
+    if (std::string problem = fileNameProblem(txtSaveUser); !problem.empty()) {
+        app().ui().message("The name \"" + txtSaveUser + "\" cannot be used for the employee's files: " + problem,
+                           "Save");
+        return false;
+    }
+    App& a = app();
+    a.UserFile = txtSaveUser;
+    std::string title = txtSaveUser;
+    if (!saveEmployeeFiles(a)) return false;
+
+    Form1& sheet = a.form1();
+    sheet.lbUser = a.UserFile;
+    sheet.Caption = title;
+    closeEmployeeWindows(a);
+    unload();
+    closePromptCompanions(a);
+    return true;
+}
+
+void FrmSaveUser::cmdEnd_Click() {
+    closeCheckWindow(app());
+    unload();
+}
+
+void FrmSaveUser::cmdQuit_Click() {
+    App& a = app();
+    unload();
+    closeAllWindows(a);
+    a.form1().programEnded = true;
+}
+
+}  // namespace qv

@@ -1,0 +1,100 @@
+#include "local/dialog_non_city.h"
+
+#include "common/format.h"
+#include "common/key_filter.h"
+#include "local/local_text.h"
+#include "paysheet/app.h"
+
+namespace qv {
+
+DialogNonCity& App::dialogNonCity() { return formIn(dialogNonCity_); }
+
+namespace {
+
+// The box columns beside the record columns they carry, row by row in the
+// record's order (bi-weekly minimum, bi-weekly subtract, weekly minimum,
+// weekly subtract).
+template <class Boxes, class Fields, class Fn>
+void forEachColumn(Boxes& d, Fields& t, Fn fn) {
+    fn(d.txtNonMinBi, t.NonMinBi);
+    fn(d.txtNonExpBi, t.NonExpBi);
+    fn(d.txtNonMinWk, t.NonMinWk);
+    fn(d.txtNonExpWk, t.NonExpWk);
+}
+
+}  // namespace
+
+void DialogNonCity::Form_Load() {
+    LoadNonCityTable(app());
+    ChkFor();
+    fillVarib();
+}
+
+void DialogNonCity::resetControls() {
+    NonCityTable none;
+    forEachColumn(*this, none, [](auto& boxes, auto&) { boxes.fill(std::string()); });
+    txtNonPer.clear();
+}
+
+void DialogNonCity::showTable(const NonCityTable& t) {
+    ensureLoaded();
+    forEachColumn(*this, t, [](auto& boxes, const auto& values) {
+        for (std::size_t i = 0; i < boxes.size(); ++i) boxes[i] = plainNumber(values[i]);
+    });
+    txtNonPer = plainNumber(t.NonPer);
+}
+
+void DialogNonCity::ChkFor() {
+    ensureLoaded();
+    const NonCityTable defaults = DefaultNonCityTable();
+    forEachColumn(*this, defaults, [](auto& boxes, const auto& values) {
+        for (std::size_t i = 0; i < boxes.size(); ++i)
+            if (boxes[i].empty()) boxes[i] = plainNumber(values[i]);
+    });
+    if (txtNonPer.empty()) txtNonPer = plainNumber(defaults.NonPer);
+}
+
+bool DialogNonCity::fillVarib() {
+    ensureLoaded();
+    NonCityTable t;
+    bool ok = true;
+    forEachColumn(*this, t, [&ok](const auto& boxes, auto& values) {
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            std::optional<float> v = local::boxSingle(boxes[i]);
+            if (!v) {
+                ok = false;
+                return;
+            }
+            values[i] = *v;
+        }
+    });
+    std::optional<float> per = local::boxSingle(txtNonPer);
+    if (!ok || !per) return false;
+    t.NonPer = *per;
+    app().nonCity = t;
+    return true;
+}
+
+void DialogNonCity::deFault() {
+    ensureLoaded();
+    showTable(DefaultNonCityTable());
+}
+
+void DialogNonCity::OKButton_Click() {
+    ensureLoaded();
+    ChkFor();
+    if (!fillVarib()) {
+        app().ui().message(local::kCheckNumbersMessage);
+        return;
+    }
+    SaveNonCityTable(app());
+    unload();
+}
+
+void DialogNonCity::CancelButton_Click() { hide(); }
+
+void DialogNonCity::cmdDefault_Click() { deFault(); }
+
+bool DialogNonCity::txtKeyPress(char key) { return numericKeyAccepted(key); }
+
+}  // namespace qv

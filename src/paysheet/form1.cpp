@@ -1,0 +1,120 @@
+#include "paysheet/form1.h"
+
+#include "common/date.h"
+#include "common/key_filter.h"
+#include "employee/frm_save_user.h"
+#include "employee/new_open_save.h"
+#include "employee/saved_period.h"
+#include "paysheet/app.h"
+#include "paysheet/calculate.h"
+
+namespace qv {
+
+namespace {
+void startUpFederal(App&) {}
+void startUpSettings(App&) {}
+}  // namespace
+
+Form1& App::form1() {
+    Form1& f = formIn(form1_);
+    // The pay sheet is the first window: touching it runs its start-up.
+    f.ensureLoaded();
+    return f;
+}
+
+Form1::Form1(App& app) : Form(app) { resetControls(); }
+
+void Form1::resetControls() {
+    Caption = std::string(kTitle);
+    for (auto& box : txtAmount) box.clear();
+    opt1x = true;
+    opt2x = false;
+    lbGross.clear();
+    lbTaxes.clear();
+    lbDeduct.clear();
+    lbNet.clear();
+    lbOverT.clear();
+    lbTips.clear();
+    for (auto& line : lbTaxDed) line.clear();
+    for (std::size_t i = 0; i < lbTaxTag.size(); ++i) lbTaxTag[i] = std::string(kTaxTagCaptions[i]);
+    lbSDI.clear();
+    lbSUI.clear();
+    lbCafe.clear();
+    txtWeek.clear();
+    lbUser = std::string(kUserLabel);
+    lbTaxVer.clear();
+    lbTableNotice.clear();
+    ckLouisPrior = 0;
+    ckLouisPriorVisible = false;
+    amountFocus = 0;
+    amountTextSelected = false;
+    programEnded = false;
+}
+
+void Form1::Form_Load() {
+    App& a = app();
+    // 1.
+    startUpFederal(a);
+    // 2.
+    txtWeek = shortDate(a.clock().today());
+    // 3.
+    a.DefaultRate = 7.5f;
+    PayPeriod& p = a.period;
+    p.TaxableWages = 0;
+    p.NetPay = 0;
+    p.FedTax = 0;
+    p.SdiAmt = 0;
+    p.SuiAmt = 0;
+    p.StateTax = NumOrText(0.0f);
+    p.LocalTax = NumOrText(0.0f);
+    p.TaxDeduct = NumOrText(0.0f);
+    p.TotDeduct = NumOrText(0.0f);
+    // 4.
+    lbGross.clear();
+    lbNet.clear();
+    lbTaxes.clear();
+    lbDeduct.clear();
+    lbOverT.clear();
+    lbTips.clear();
+    // 5, 6, 7.
+    startUpSettings(a);
+}
+
+char Form1::txtAmount_KeyPress(int index, char key) {
+    if (key == kKeyEnter) {
+        moveAmountFocus(index == 7 ? 0 : index + 1);
+        return 0;
+    }
+    return numericKeyAccepted(key) ? key : 0;
+}
+
+void Form1::txtAmount_KeyDown(int index, int keyCode) {
+    if (keyCode == kKeyDown && index < 7) moveAmountFocus(index + 1);
+    if (keyCode == kKeyUp && index > 0) moveAmountFocus(index - 1);
+}
+
+void Form1::txtAmount_GotFocus(int index) {
+    amountFocus = index;
+    amountTextSelected = true;
+}
+
+void Form1::moveAmountFocus(int index) { txtAmount_GotFocus(index); }
+
+void Form1::cmdCal_Click() {
+    Calcu_late(app());
+    txtAmount_GotFocus(0);
+}
+
+void Form1::cmdClear_Click() { Clear_All(app()); }
+void Form1::mnuClear_Click() { Clear_All(app()); }
+
+void Form1::mnuNew_Click() { NewUser(app()); }
+void Form1::mnuOpen_Click() { OpenUser(app()); }
+void Form1::mnuSave_Click() { SaveUser(app()); }
+void Form1::mnuExitItem_Click() { ExitProgram(app()); }
+void Form1::Form_Unload() { ExitProgram(app()); }
+
+void Form1::cmdSavePrev_Click() { SavePayPeriod(app()); }
+void Form1::cmdPeriod_Click() { GetPayPeriod(app()); }
+
+}  // namespace qv
