@@ -5,8 +5,10 @@
 #include "common/format.h"
 #include "common/key_filter.h"
 #include "common/numbers.h"
+#include "employee/frm_save_user.h"
 #include "employee/profile_files.h"
 #include "paysheet/app.h"
+#include "paysheet/form1.h"
 
 namespace qv {
 
@@ -272,12 +274,16 @@ void FrmTaxInfo::cmdOk_Click() {
 
 void FrmTaxInfo::Command1_Click() { unload(); }
 
-}  // namespace qv
+void FrmTaxInfo::showDeductionCaptions() {
+    Form1& sheet = app().form1();
+    auto boxes = captionBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i) sheet.lbTaxTag[5 + i] = *boxes[i];
+}
 
-namespace qv {
+void FrmTaxInfo::showTableNotice() {
+    app().form1().lbTableNotice = app().profile.Weekly ? "Weekly Tax Tables" : "Bi-Weekly Tax Tables";
+}
 
-void FrmTaxInfo::showDeductionCaptions() {}
-void FrmTaxInfo::showTableNotice() {}
-void FrmTaxInfo::saveEverything() {}
+void FrmTaxInfo::saveEverything() { app().frmSaveUser().cmdSaveUser_Click(); }
 
 }  // namespace qv

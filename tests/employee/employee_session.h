@@ -15,6 +15,7 @@
 
 #include "common/file_io.h"
 #include "paysheet/app.h"
+#include "paysheet/form1.h"
 #include "platform/headless/scripted_ui.h"
 
 namespace qv::testing {
@@ -29,7 +30,12 @@ protected:
                std::to_string(::getpid()) + "_" + std::to_string(counter++));
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
+        std::filesystem::copy_file(std::filesystem::path(QUORVANE_DATA) / "Federal18.dtt", dir / "Federal18.dtt");
         app = std::make_unique<App>(ui, clock, dir);
+        // The pay sheet is the program's first window; its start-up runs
+        // before anything the user does.
+        app->form1();
+        ui.clearShown();
     }
     void TearDown() override {
         app.reset();

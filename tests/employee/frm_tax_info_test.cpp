@@ -45,6 +45,8 @@ TEST_F(ProfileScreen, OpeningAnEmptyProfileShowsTheDefaultsAndSavesThem) {
 TEST_F(ProfileScreen, AProfileWithNeitherFrequencyNorKPlanKindOpensWeeklyAsPercentage) {
     app->profile.KPlan = 4;
     app->profile.HourRate = 12;
+    app->profile.Weekly = app->profile.BiWeekly = false;
+    app->profile.KpPer = app->profile.KpFix = 0;
     app->frmTaxInfo().open();
     EXPECT_TRUE(app->frmTaxInfo().optWeek);
     EXPECT_EQ(app->frmTaxInfo().ckKpPer, 1);
@@ -54,6 +56,7 @@ TEST_F(ProfileScreen, AProfileWithNeitherFrequencyNorKPlanKindOpensWeeklyAsPerce
 }
 
 TEST_F(ProfileScreen, AFixedKPlanKeepsItsKind) {
+    app->profile.KpPer = 0;
     app->profile.KpFix = 1;
     app->frmTaxInfo().open();
     EXPECT_EQ(app->frmTaxInfo().ckKpFix, 1);
@@ -101,6 +104,10 @@ TEST_F(ProfileScreen, SaveKeepsTheEditsAndCloseDiscardsThem) {
     EXPECT_EQ(app->profile.FedStatus, "Married");
     EXPECT_EQ(app->profile.EmpName, "Ann Lee");
     EXPECT_TRUE(exists(".ovb"));
+    // The pay sheet follows: the caption of line 7 and the tables in use.
+    EXPECT_EQ(app->form1().lbTaxTag[7], "Union, Local 3");
+    EXPECT_EQ(app->form1().lbTaxTag[9], "Health Ins");
+    EXPECT_EQ(app->form1().lbTableNotice, "Bi-Weekly Tax Tables");
 
     const EmployeeProfile saved = app->profile;
     f.open();
@@ -116,6 +123,7 @@ TEST_F(ProfileScreen, SaveKeepsTheEditsAndCloseDiscardsThem) {
 
     // What was saved is what the files hold.
     App other(ui, clock, dir);
+    other.form1();
     ASSERT_TRUE(LoadProfile(other));
     EXPECT_EQ(other.profile.DedName7, "Union, Local 3");
     EXPECT_TRUE(other.profile.BiWeekly);

@@ -91,6 +91,7 @@ TEST_F(ProfileFiles, HandWrittenFilesLoadToTheExpectedRecords) {
     ASSERT_TRUE(LoadProfile(*app));
     EXPECT_TRUE(ui.messages().empty());
     SmithExpected::check(*app);
+    EXPECT_EQ(app->form1().lbTableNotice, "Weekly Tax Tables");
 }
 
 TEST_F(ProfileFiles, SavingWhatWasLoadedWritesTheSameBytes) {
@@ -182,6 +183,7 @@ TEST_F(ProfileFiles, EveryFieldSurvivesSaveAndLoad) {
 
     platform::ScriptedUi ui2;
     App other(ui2, clock, dir);
+    other.form1();
     other.UserFile = "Jones";
     ASSERT_TRUE(LoadProfile(other));
     EXPECT_EQ(other.profile, saved.profile);
@@ -214,6 +216,7 @@ TEST_F(ProfileFiles, AMissingFileKeepsTheFieldsItCarries) {
 
 TEST_F(ProfileFiles, ABiWeeklyEmployeeUsesOnlyTheBiWeeklyRows) {
     app->UserFile = "B";
+    app->profile.Weekly = false;
     app->profile.BiWeekly = true;
     ASSERT_TRUE(SaveOT(*app));
     EXPECT_EQ(lineCount(fileText("B.ovb")), 54);
@@ -227,6 +230,8 @@ TEST_F(ProfileFiles, ABiWeeklyEmployeeUsesOnlyTheBiWeeklyRows) {
 
 TEST_F(ProfileFiles, SaveChoosesWeeklyAndPercentWhenNeitherIsSet) {
     app->UserFile = "N";
+    app->profile = EmployeeProfile{};
+    app->overtime = OvertimeTracker{};
     ASSERT_TRUE(SaveOT(*app));
     EXPECT_TRUE(app->profile.Weekly);
     EXPECT_EQ(app->profile.KpPer, 1);
@@ -301,9 +306,8 @@ TEST_F(ProfileFiles, AFileThatCannotBeWrittenIsReportedAndStopsTheSave) {
     EXPECT_TRUE(exists("W.use"));
     EXPECT_FALSE(exists("W.cfe"));
     // No temporary file is left behind.
-    int files = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir)) ++files;
-    EXPECT_EQ(files, 2);
+    for (const auto& e : std::filesystem::directory_iterator(dir))
+        EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos) << e.path();
 }
 
 TEST_F(ProfileFiles, ExistenceTests) {
