@@ -68,8 +68,8 @@ RecordReader::RecordReader(std::string_view content, std::string fileName) : fil
         if (i >= n) break;
         if (content[i] == ',') {
             ++i;
-            // A comma that ends the line still leaves an empty field only when
-            // something follows on the same line.
+            // A comma that ends the line ends an empty field: the writer puts
+            // an empty value last on its line this way.
             if (i >= n || content[i] == '\r' || content[i] == '\n') {
                 if (i < n && content[i] == '\r') ++i;
                 if (i < n && content[i] == '\n') ++i;
@@ -87,7 +87,8 @@ void RecordReader::fail(const std::string& what) const {
 }
 
 RecordReader::Field RecordReader::next(const char* what) {
-    if (pos_ >= fields_.size()) fail(std::string("missing field (") + what + ")");
+    if (pos_ >= fields_.size())
+        fail("the file ends before field " + std::to_string(pos_ + 1) + " (" + what + ")");
     return fields_[pos_++];
 }
 
@@ -101,47 +102,47 @@ double RecordReader::number(const char* what) {
     if (t == "#TRUE#") return -1.0;
     if (t == "#FALSE#") return 0.0;
     auto v = convertNumber(t);
-    if (!v) fail(std::string("field ") + std::to_string(pos_) + " is not a number (" + what + "): " + t);
+    if (!v) fail("field " + std::to_string(pos_) + " is not a number: \"" + t + "\"");
     return *v;
 }
 
 float RecordReader::single() {
-    double v = number("single");
-    if (std::fabs(v) > 3.4028234663852886e38) fail("field " + std::to_string(pos_) + " overflows a single");
+    double v = number("a number");
+    if (std::fabs(v) > 3.4028234663852886e38) fail("field " + std::to_string(pos_) + " is too large for an amount");
     return static_cast<float>(v);
 }
 
-double RecordReader::dbl() { return number("double"); }
+double RecordReader::dbl() { return number("a number"); }
 
 Currency RecordReader::currency() {
-    double v = number("currency");
-    if (std::fabs(v) > 9.2e14) fail("field " + std::to_string(pos_) + " overflows a currency");
+    double v = number("a number");
+    if (std::fabs(v) > 9.2e14) fail("field " + std::to_string(pos_) + " is too large for an amount");
     return Currency::fromDouble(v);
 }
 
 std::int16_t RecordReader::integer() {
-    double v = number("integer");
+    double v = number("a whole number");
     double r = std::nearbyint(v);
-    if (r < -32768.0 || r > 32767.0) fail("field " + std::to_string(pos_) + " overflows an integer");
+    if (r < -32768.0 || r > 32767.0) fail("field " + std::to_string(pos_) + " is outside -32768 to 32767");
     return static_cast<std::int16_t>(r);
 }
 
 bool RecordReader::boolean() {
-    Field f = next("boolean");
+    Field f = next("#TRUE# or #FALSE#");
     if (f.text == "#TRUE#") return true;
     if (f.text == "#FALSE#" || f.text.empty()) return false;
     auto v = convertNumber(f.text);
-    if (!v) fail("field " + std::to_string(pos_) + " is not a boolean: " + f.text);
+    if (!v) fail("field " + std::to_string(pos_) + " is not #TRUE# or #FALSE#: \"" + f.text + "\"");
     return *v != 0.0;
 }
 
 std::string RecordReader::text() {
-    Field f = next("text");
+    Field f = next("a text");
     return f.text;
 }
 
 NumOrText RecordReader::value() {
-    Field f = next("value");
+    Field f = next("a value");
     if (f.quoted) return NumOrText(f.text);
     if (f.text.empty()) return NumOrText();
     if (f.text == "#TRUE#") return NumOrText(std::string("#TRUE#"));

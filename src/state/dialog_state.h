@@ -181,7 +181,14 @@ private:
     void hideSpouse();
     // Fills the tables, allowances and the six boxes like "New York" does.
     void writeNewYorkTables();
-    bool readBoxes();
+    // Every table box 999999/0/0 and every allowance box 0.
+    void clearAllTables();
+    // The employee profile files, read again and written (they carry some of
+    // this dialog's flags).
+    void reloadProfile();
+    void saveProfile();
+    // "Make Default": every employee file once more under the empty name.
+    void writeDefaultFiles();
 };
 
 }  // namespace qv

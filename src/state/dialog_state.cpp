@@ -1,0 +1,655 @@
+#include "state/dialog_state.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "common/format.h"
+#include "common/key_filter.h"
+#include "common/numbers.h"
+#include "paysheet/app.h"
+#include "state/state_settings.h"
+
+namespace qv {
+
+DialogState& App::dialogState() { return formIn(dialogState_); }
+
+namespace {
+
+constexpr std::string_view kNonNumeric = "You have entered a NON numerial.";
+constexpr std::string_view kUnusedMin = "999999";
+
+// The text a box gets when it is exactly empty: the tables and allowances of
+// the default state table, and "0" for the six SDI/SUI/adjustment boxes.
+struct RowDefault {
+    std::string_view minS, amtS, perS, minM, amtM, perM;
+};
+constexpr std::array<RowDefault, 10> kBlankRows = {{
+    {"0", "0", "0.04", "0", "0", "0.04"},
+    {"327", "13.08", "0.045", "327", "13.08", "0.045"},
+    {"450", "18.62", "0.0525", "450", "18.62", "0.0525"},
+    {"535", "23.08", "0.059", "535", "23.08", "0.059"},
+    {"823", "40.08", "0.0633", "823", "40.08", "0.0633"},
+    {"3102", "184.35", "0.0657", "3102", "184.35", "0.0657"},
+    {"3723", "225.15", "0.0758", "3723", "225.15", "0.0783"},
+    {"4140", "256.77", "0.0808", "4140", "257.81", "0.0833"},
+    {"6063", "412.15", "0.0707", "6063", "418", "0.0785"},
+    {"8285", "569.19", "0.0856", "8137", "580.73", "0.0707"},
+}};
+constexpr std::array<std::string_view, 10> kBlankSingleAllow = {"284.6", "323.1", "361.6", "400.1", "438.6",
+                                                                "477.1", "515.6", "554.1", "592.6", "631.1"};
+constexpr std::array<std::string_view, 10> kBlankMarriedAllow = {"305.8", "344.3", "382.8", "421.3", "459.8",
+                                                                 "498.3", "536.8", "575.3", "613.8", "652.3"};
+// "New York" writes the same tables except single row 9's minimum.
+constexpr std::string_view kNewYorkSingleRow9Min = "6213";
+
+void fillIfEmpty(std::string& box, std::string_view text) {
+    if (box.empty()) box = std::string(text);
+}
+
+// A box's text as a single; nothing when it is no number or beyond a single's range.
+std::optional<float> boxNumber(const std::string& text) {
+    auto v = convertNumber(text);
+    if (!v) return std::nullopt;
+    const float f = static_cast<float>(*v);
+    if (!std::isfinite(f)) return std::nullopt;
+    return f;
+}
+
+}  // namespace
+
+DialogState::DialogState(App& app) : Form(app) { designedControls(); }
+
+void DialogState::designedControls() {
+    for (auto* col : {&txtStateMinBS, &txtStateAmtBS, &txtStatePerBS, &txtStateMinBM, &txtStateAmtBM, &txtStatePerBM,
+                      &txtStateSgExp, &txtStateMarExp})
+        col->fill(std::string());
+    for (auto* col : {&txtStateMinBSEnabled, &txtStateAmtBSEnabled, &txtStatePerBSEnabled, &txtStateMinBMEnabled,
+                      &txtStateAmtBMEnabled, &txtStatePerBMEnabled, &txtStateSgExpEnabled, &txtStateMarExpEnabled})
+        col->fill(true);
+    txtSDIpercent.clear();
+    txtSDIwageBase.clear();
+    txtSUIpercent.clear();
+    txtSUIwageBase.clear();
+    txtStateAdj.clear();
+    txtCalAllow.clear();
+
+    ckNoStateTax = ckSDI = ckSUI = ckRoundOff = ckSpouse = 0;
+    ckSpouseVisible = false;
+    for (MethodBox b : kMethodBoxes) methodBox(b) = 0;
+
+    Label.fill(std::string());
+    LabelVisible.fill(true);
+    LabelEnabled.fill(true);
+    Label[1] = "Minimum Range";
+    Label[2] = "Amount to Withhold";
+    Label[3] = "Multiply by Percentage in Decimal";
+    Label[4] = "Table for SINGLE Persons";
+    Label[5] = "Table for MARRIED Persons";
+    Label[6] = "Line";
+    Label[8] = "Minimum Range";
+    Label[9] = "Amount to Withhold";
+    Label[10] = "Multiply by Percentage in Decimal";
+    Label[11] = "Line";
+    Label[12] =
+        "You MUST enter biweekly figures. The WEEKLY tables will auto adjust by selecting weekly in \"User Info\".";
+    Label[13] = "# of Exemp";
+    Label[14] = "SINGLE";
+    Label[15] = "MARRIED";
+    Label[16] = "Withholding Allowance";
+    Label[17] = "Enter 999999 in any Minum Range Box that is not used.";
+    Label[18] = "WARNING!";
+    Label[19] = "BIWEEKLY ";
+    Label[20] = "BIWEEKLY ";
+    Label[21] = "BIWEEKLY ";
+    Label[22] = "% Rate";
+    Label[23] = "Flat Rate";
+    Label[24] = "Enter figure to add to State Tax. Place a (-)Minus to subtract.";
+    Label[25] = "% Rate";
+    Label[26] = "Flat Rate";
+    Label[28] = "California Exempt Allowance";
+    numberAllowanceRows();
+    Frame1Enabled = true;
+    Frame3Visible = true;
+}
+
+void DialogState::resetControls() { designedControls(); }
+
+int& DialogState::methodBox(MethodBox b) {
+    switch (b) {
+        case MethodBox::Ariz: return ckAriz;
+        case MethodBox::Louis: return ckLouis;
+        case MethodBox::Iowa: return ckIowa;
+        case MethodBox::Missouri: return ckMissouri;
+        case MethodBox::Mass: return ckMass;
+        case MethodBox::Oregon: return ckOregon;
+        case MethodBox::Kentucky: return ckKentucky;
+        case MethodBox::Utah: return ckUtah;
+        case MethodBox::Alabama: return ckAlabama;
+        case MethodBox::Wiscon: return ckWiscon;
+        case MethodBox::WisconApril: return ckWisconApril;
+        case MethodBox::NC: return ckNC;
+    }
+    return ckAriz;
+}
+
+std::string_view DialogState::methodCaption(MethodBox b) {
+    switch (b) {
+        case MethodBox::Ariz: return "Arizona";
+        case MethodBox::Louis: return "Louisiana";
+        case MethodBox::Iowa: return "Iowa";
+        case MethodBox::Missouri: return "Missouri";
+        case MethodBox::Mass: return "Mass";
+        case MethodBox::Oregon: return "Oregon";
+        case MethodBox::Kentucky: return "Kentucky";
+        case MethodBox::Utah: return "Utah";
+        case MethodBox::Alabama: return "Alabama";
+        case MethodBox::Wiscon: return "Wisconsin Prior to 4/1/14";
+        case MethodBox::WisconApril: return "Wisconsin";
+        case MethodBox::NC: return "N.C.";
+    }
+    return {};
+}
+
+// ---- Opening and the menu ----
+
+void DialogState::Form_Load() {
+    LoadStateFile(app());
+    reloadProfile();
+    // Alabama and Arizona keep the typed table, so blank boxes get defaults.
+    const bool builtInTables = ckLouis || ckIowa || ckMissouri || ckMass || ckOregon || ckUtah || ckKentucky ||
+                               ckWiscon || ckNC || ckWisconApril;
+    if (!builtInTables) CheckFor();
+    runCheckedPresets(true);
+    // The boxes hold numbers here (loaded, defaulted or preset), so nothing can fail.
+    fillVari();
+    Label[26] = ckSDI ? "Wage Base" : "Flat Rate";
+    Label[23] = ckSUI ? "Wage Base" : "Flat Rate";
+}
+
+void DialogState::runCheckedPresets(bool showLouisPrior) {
+    // Each test sees the boxes as the presets before it left them.
+    if (ckLouis) {
+        if (showLouisPrior) setLouisPriorVisible(true);
+        LouisianaSet();
+    }
+    if (ckIowa) IowaSet();
+    if (ckMissouri) MissouriSet();
+    if (ckMass) MassSet();
+    if (ckOregon) OregonSet();
+    if (ckUtah) UtahSet();
+    if (ckAlabama) AlabamaSet();
+    if (ckKentucky) KentuckySet();
+    if (ckWiscon) WisconsinSet();
+    if (ckWisconApril) WisconsinAprilSet();
+    if (ckNC) NCSet();
+}
+
+void DialogState::ShowFromMenu() {
+    show();
+    runCheckedPresets(false);
+    if (ckMissouri || ckUtah) ckSpouseVisible = true;
+}
+
+// ---- Buttons ----
+
+void DialogState::OKButton_Click() {
+    if (!fillVari()) {
+        app().ui().message(kNonNumeric);
+        return;
+    }
+    SaveStateFile(app());
+    saveProfile();
+    unload();
+}
+
+void DialogState::CancelButton_Click() { unload(); }
+
+void DialogState::cmdDefault_Click() {
+    setCheck(ckNoStateTax, 0);
+    for (MethodBox b : kMethodBoxes) methodBox(b) = 0;
+    setLouisPriorVisible(false);
+    hideSpouse();
+    ckRoundOff = 0;
+    writeNewYorkTables();
+    Label[14] = "Single";
+    Label[15] = "Married";
+    Label[21] = "BiWeekly";
+    Label[13] = "# of Exemp";
+    Label[5] = "Table for MARRIED Persons";
+    numberAllowanceRows();
+    LabelVisible[19] = LabelVisible[20] = LabelVisible[21] = true;
+    setTableLabelsEnabled(true);
+    setTableRowsEnabled(0, 9, true);
+    setAllowancesEnabled(true);
+}
+
+void DialogState::writeNewYorkTables() {
+    for (int r = 0; r < 10; ++r) {
+        const RowDefault& d = kBlankRows[r];
+        setTableRow(true, r, r == 8 ? kNewYorkSingleRow9Min : d.minS, d.amtS, d.perS);
+        setTableRow(false, r, d.minM, d.amtM, d.perM);
+        txtStateSgExp[r] = std::string(kBlankSingleAllow[r]);
+        txtStateMarExp[r] = std::string(kBlankMarriedAllow[r]);
+    }
+    for (auto* box : {&txtSDIpercent, &txtSDIwageBase, &txtStateAdj, &txtCalAllow, &txtSUIpercent, &txtSUIwageBase})
+        fillIfEmpty(*box, "0");
+}
+
+void DialogState::cmdClearAll_Click() {
+    clearAllTables();
+    ckRoundOff = 0;
+    hideSpouse();
+}
+
+void DialogState::cmdGetDefault_Click() { LoadStateDefault(app()); }
+
+void DialogState::cmdMkDefault_Click() {
+    if (!fillVari()) {
+        app().ui().message(kNonNumeric);
+        return;
+    }
+    SaveStateFile(app());
+    saveProfile();
+    writeDefaultFiles();
+}
+
+// ---- Check boxes ----
+
+void DialogState::setCheck(int& box, int value) {
+    value = value ? 1 : 0;
+    if (box == value) return;
+    box = value;
+    if (&box == &ckNoStateTax) ckNoStateTax_Click();
+    else if (&box == &ckSDI) ckSDI_Click();
+    else if (&box == &ckSUI) ckSUI_Click();
+    else if (&box == &ckSpouse) ckSpouse_Click();
+}
+
+void DialogState::hideSpouse() {
+    setCheck(ckSpouse, 0);
+    ckSpouseVisible = false;
+}
+
+void DialogState::ckNoStateTax_Click() {
+    const StateTaxSettings& s = app().state;
+    // The record's flag follows the box at SAVE, like every other box: a
+    // CANCEL must not leave a flag behind that clears the tables at the next load.
+    if (ckNoStateTax) {
+        clearAllTables();
+    } else {
+        for (int r = 0; r < 10; ++r) {
+            txtStateMinBS[r] = plainNumber(s.StateMinBS[r]);
+            txtStateAmtBS[r] = plainNumber(s.StateAmtBS[r]);
+            txtStatePerBS[r] = plainNumber(s.StatePerBS[r]);
+            txtStateMinBM[r] = plainNumber(s.StateMinBM[r]);
+            txtStateAmtBM[r] = plainNumber(s.StateAmtBM[r]);
+            txtStatePerBM[r] = plainNumber(s.StatePerBM[r]);
+            txtStateSgExp[r] = plainNumber(s.StateSgExp[r]);
+            txtStateMarExp[r] = plainNumber(s.StateMarExp[r]);
+        }
+    }
+    txtSDIpercent = plainNumber(s.SDIPercent);
+    txtSDIwageBase = plainNumber(s.SDIWageBase);
+    txtStateAdj = plainNumber(s.StateAdj);
+    txtCalAllow = plainNumber(s.CalAllow);
+    txtSUIpercent = plainNumber(s.SUIPercent);
+    txtSUIwageBase = plainNumber(s.SUIWageBase);
+    setCheck(ckSDI, s.SDIUseBase);
+    setCheck(ckSUI, s.SUIUseBase);
+    if (ckNoStateTax) {
+        ckRoundOff = s.RoundState ? 1 : 0;
+        for (MethodBox b : kMethodBoxes) methodBox(b) = 0;
+        setLouisPriorVisible(false);
+        hideSpouse();
+    }
+}
+
+void DialogState::clearAllTables() {
+    clearTableRows(0, 9);
+    txtStateSgExp.fill("0");
+    txtStateMarExp.fill("0");
+}
+
+void DialogState::ckSDI_Click() {
+    if (ckSDI) {
+        Label[26] = "Wage Base";
+    } else {
+        Label[26] = "Flat Rate";
+        txtSDIpercent = "0";
+    }
+}
+
+void DialogState::ckSUI_Click() {
+    if (ckSUI) {
+        Label[23] = "Wage Base";
+    } else {
+        Label[23] = "Flat Rate";
+        txtSUIpercent = "0";
+    }
+}
+
+void DialogState::ckSpouse_Click() {
+    if (ckMissouri) MissouriSet();
+}
+
+// ---- Method boxes pressed with the mouse ----
+
+void DialogState::pressMethodBox(MethodBox b) {
+    switch (b) {
+        case MethodBox::Ariz: ckAriz_MouseDown(); break;
+        case MethodBox::Louis: ckLouis_MouseDown(); break;
+        case MethodBox::Iowa: ckIowa_MouseDown(); break;
+        case MethodBox::Missouri: ckMissouri_MouseDown(); break;
+        case MethodBox::Mass: ckMass_MouseDown(); break;
+        case MethodBox::Oregon: ckOregon_MouseDown(); break;
+        case MethodBox::Kentucky: ckKentucky_MouseDown(); break;
+        case MethodBox::Utah: ckUtah_MouseDown(); break;
+        case MethodBox::Alabama: ckAlabama_MouseDown(); break;
+        case MethodBox::Wiscon: ckWiscon_MouseDown(); break;
+        case MethodBox::WisconApril: ckWisconApril_MouseDown(); break;
+        case MethodBox::NC: ckNC_MouseDown(); break;
+    }
+    int& box = methodBox(b);
+    box = box ? 0 : 1;
+}
+
+void DialogState::clearOtherMethodBoxes(MethodBox pressed) {
+    for (MethodBox b : kMethodBoxes)
+        if (b != pressed) methodBox(b) = 0;
+    setCheck(ckNoStateTax, 0);
+}
+
+namespace {
+void showBiweeklyLabels(DialogState& d, bool visible) {
+    d.LabelVisible[19] = d.LabelVisible[20] = d.LabelVisible[21] = visible;
+}
+}  // namespace
+
+void DialogState::ckAriz_MouseDown() {
+    clearOtherMethodBoxes(MethodBox::Ariz);
+    setLouisPriorVisible(false);
+    hideSpouse();
+    ckRoundOff = 0;
+    showBiweeklyLabels(*this, true);
+}
+
+void DialogState::ckLouis_MouseDown() {
+    clearOtherMethodBoxes(MethodBox::Louis);
+    setLouisPriorVisible(true);
+    hideSpouse();
+    ckRoundOff = 0;
+    showBiweeklyLabels(*this, true);
+    LouisianaSet();
+}
+
+void DialogState::ckIowa_MouseDown() {
+    clearOtherMethodBoxes(MethodBox::Iowa);
+    setLouisPriorVisible(false);
+    hideSpouse();
+    showBiweeklyLabels(*this, false);
+    IowaSet();
+}
+
+void DialogState::ckMissouri_MouseDown() {
+    const bool wasChecked = ckMissouri != 0;
+    clearOtherMethodBoxes(MethodBox::Missouri);
+    setLouisPriorVisible(false);
+    if (!wasChecked) ckSpouseVisible = true;
+    showBiweeklyLabels(*this, true);
+    MissouriSet();
+}
+
+void DialogState::ckMass_MouseDown() {
+    clearOtherMethodBoxes(MethodBox::Mass);
+    setLouisPriorVisible(false);
+    hideSpouse();
+    ckRoundOff = 0;
+    showBiweeklyLabels(*this, true);
+    MassSet();
+}
+
+void DialogState::ckOregon_MouseDown() {
+    clearOtherMethodBoxes(MethodBox::Oregon);
+    setLouisPriorVisible(false);
+    hideSpouse();
+    ckRoundOff = 0;
+    showBiweeklyLabels(*this, true);
+    OregonSet();
+}
+
+void DialogState::ckKentucky_MouseDown() {
+    const bool wasChecked = ckKentucky != 0;
+    clearOtherMethodBoxes(MethodBox::Kentucky);
+    setLouisPriorVisible(false);
+    hideSpouse();
+    ckRoundOff = 0;
+    showBiweeklyLabels(*this, true);
+    KentuckySet();
+    if (wasChecked) {
+        Frame3Visible = true;
+        LabelVisible[13] = true;
+    }
+}
+
+void DialogState::ckUtah_MouseDown() {
+    const bool wasChecked = ckUtah != 0;
+    clearOtherMethodBoxes(MethodBox::Utah);
+    setLouisPriorVisible(false);
+    if (!wasChecked) ckSpouseVisible = true;
+    ckRoundOff = 0;
+    showBiweeklyLabels(*this, true);
+    UtahSet();
+}
+
+void DialogState::ckAlabama_MouseDown() {
+    clearOtherMethodBoxes(MethodBox::Alabama);
+    setLouisPriorVisible(false);
+    hideSpouse();
+    ckRoundOff = 0;
+    showBiweeklyLabels(*this, true);
+    AlabamaSet();
+}
+
+void DialogState::ckWiscon_MouseDown() {
+    clearOtherMethodBoxes(MethodBox::Wiscon);
+    setLouisPriorVisible(false);
+    hideSpouse();
+    ckRoundOff = 0;
+    showBiweeklyLabels(*this, true);
+    WisconsinSet();
+}
+
+void DialogState::ckWisconApril_MouseDown() {
+    clearOtherMethodBoxes(MethodBox::WisconApril);
+    setLouisPriorVisible(false);
+    hideSpouse();
+    ckRoundOff = 0;
+    showBiweeklyLabels(*this, true);
+    WisconsinAprilSet();
+}
+
+void DialogState::ckNC_MouseDown() {
+    clearOtherMethodBoxes(MethodBox::NC);
+    setLouisPriorVisible(false);
+    hideSpouse();
+    ckRoundOff = 1;
+    showBiweeklyLabels(*this, true);
+    NCSet();
+}
+
+// ---- Typing ----
+
+bool DialogState::txtBox_KeyPress(char key) { return numericKeyAccepted(key); }
+
+bool DialogState::selectsAllOnEntry(const std::string& box) const {
+    return &box == &txtSDIpercent || &box == &txtSDIwageBase || &box == &txtStateAdj || &box == &txtCalAllow ||
+           &box == &txtSUIpercent || &box == &txtSUIwageBase;
+}
+
+// ---- Boxes and record ----
+
+void DialogState::CheckFor() {
+    for (int r = 0; r < 10; ++r) fillIfEmpty(txtStateMinBS[r], kBlankRows[r].minS);
+    for (int r = 0; r < 10; ++r) fillIfEmpty(txtStateAmtBS[r], kBlankRows[r].amtS);
+    for (int r = 0; r < 10; ++r) fillIfEmpty(txtStatePerBS[r], kBlankRows[r].perS);
+    for (int r = 0; r < 10; ++r) fillIfEmpty(txtStateMinBM[r], kBlankRows[r].minM);
+    for (int r = 0; r < 10; ++r) fillIfEmpty(txtStateAmtBM[r], kBlankRows[r].amtM);
+    for (int r = 0; r < 10; ++r) fillIfEmpty(txtStatePerBM[r], kBlankRows[r].perM);
+    for (int n = 0; n < 10; ++n) fillIfEmpty(txtStateSgExp[n], kBlankSingleAllow[n]);
+    for (int n = 0; n < 10; ++n) fillIfEmpty(txtStateMarExp[n], kBlankMarriedAllow[n]);
+    for (auto* box : {&txtSDIpercent, &txtSDIwageBase, &txtStateAdj, &txtCalAllow, &txtSUIpercent, &txtSUIwageBase})
+        fillIfEmpty(*box, "0");
+}
+
+bool DialogState::fillVari() {
+    CheckFor();
+    StateTaxSettings& s = app().state;
+    auto take = [](const std::string& box, float& field) {
+        auto v = boxNumber(box);
+        if (!v) return false;
+        field = *v;
+        return true;
+    };
+    s.NoStateTax = static_cast<std::int16_t>(ckNoStateTax ? 1 : 0);
+    for (int r = 0; r < 10; ++r) {
+        if (!take(txtStateMinBS[r], s.StateMinBS[r]) || !take(txtStateAmtBS[r], s.StateAmtBS[r]) ||
+            !take(txtStatePerBS[r], s.StatePerBS[r]) || !take(txtStateMinBM[r], s.StateMinBM[r]) ||
+            !take(txtStateAmtBM[r], s.StateAmtBM[r]) || !take(txtStatePerBM[r], s.StatePerBM[r]))
+            return false;
+    }
+    for (int n = 0; n < 10; ++n) {
+        if (!take(txtStateSgExp[n], s.StateSgExp[n]) || !take(txtStateMarExp[n], s.StateMarExp[n])) return false;
+    }
+    if (!take(txtSDIpercent, s.SDIPercent) || !take(txtSDIwageBase, s.SDIWageBase) ||
+        !take(txtStateAdj, s.StateAdj) || !take(txtCalAllow, s.CalAllow) || !take(txtSUIpercent, s.SUIPercent) ||
+        !take(txtSUIwageBase, s.SUIWageBase))
+        return false;
+    auto flag = [](int box) { return static_cast<std::int16_t>(box ? 1 : 0); };
+    s.SDIUseBase = flag(ckSDI);
+    s.SUIUseBase = flag(ckSUI);
+    s.UseAriz = flag(ckAriz);
+    s.UseLouis = flag(ckLouis);
+    s.UseIowa = flag(ckIowa);
+    s.UseMass = flag(ckMass);
+    s.UseOregon = flag(ckOregon);
+    s.UseUtah = flag(ckUtah);
+    s.UseAlabama = flag(ckAlabama);
+    s.UseWiscon = flag(ckWiscon);
+    s.UseWisconApril = flag(ckWisconApril);
+    s.UseNC = flag(ckNC);
+    s.UseKentucky = flag(ckKentucky);
+    s.UseMissouri = flag(ckMissouri);
+    s.SpouseWorks = flag(ckSpouse);
+    s.RoundState = flag(ckRoundOff);
+    return true;
+}
+
+void DialogState::boxesFromRecord() {
+    const StateTaxSettings& s = app().state;
+    for (int r = 0; r < 10; ++r) {
+        txtStateMinBS[r] = plainNumber(s.StateMinBS[r]);
+        txtStateAmtBS[r] = plainNumber(s.StateAmtBS[r]);
+        txtStatePerBS[r] = plainNumber(s.StatePerBS[r]);
+        txtStateMinBM[r] = plainNumber(s.StateMinBM[r]);
+        txtStateAmtBM[r] = plainNumber(s.StateAmtBM[r]);
+        txtStatePerBM[r] = plainNumber(s.StatePerBM[r]);
+    }
+    for (int n = 0; n < 10; ++n) {
+        txtStateSgExp[n] = plainNumber(s.StateSgExp[n]);
+        txtStateMarExp[n] = plainNumber(s.StateMarExp[n]);
+    }
+    txtSDIpercent = plainNumber(s.SDIPercent);
+    txtSUIpercent = plainNumber(s.SUIPercent);
+    txtSDIwageBase = plainNumber(s.SDIWageBase);
+    txtSUIwageBase = plainNumber(s.SUIWageBase);
+    txtStateAdj = plainNumber(s.StateAdj);
+    txtCalAllow = plainNumber(s.CalAllow);
+    setCheck(ckNoStateTax, s.NoStateTax);
+    setCheck(ckSDI, s.SDIUseBase);
+    setCheck(ckSUI, s.SUIUseBase);
+}
+
+void DialogState::methodBoxesFromRecord() {
+    const StateTaxSettings& s = app().state;
+    // Method boxes answer only to the mouse: setting them from code runs nothing.
+    ckAriz = s.UseAriz ? 1 : 0;
+    ckLouis = s.UseLouis ? 1 : 0;
+    ckIowa = s.UseIowa ? 1 : 0;
+    ckMass = s.UseMass ? 1 : 0;
+    ckOregon = s.UseOregon ? 1 : 0;
+    ckUtah = s.UseUtah ? 1 : 0;
+    ckAlabama = s.UseAlabama ? 1 : 0;
+    ckWiscon = s.UseWiscon ? 1 : 0;
+    ckWisconApril = s.UseWisconApril ? 1 : 0;
+    ckNC = s.UseNC ? 1 : 0;
+    ckKentucky = s.UseKentucky ? 1 : 0;
+    ckMissouri = s.UseMissouri ? 1 : 0;
+    setCheck(ckSpouse, s.SpouseWorks);
+    ckRoundOff = s.RoundState ? 1 : 0;
+}
+
+// ---- Preset helpers ----
+
+void DialogState::clearTableRows(int first, int last) {
+    for (int r = std::max(first, 0); r <= std::min(last, 9); ++r) {
+        setTableRow(true, r, kUnusedMin, "0", "0");
+        setTableRow(false, r, kUnusedMin, "0", "0");
+    }
+}
+
+void DialogState::setTableRowsEnabled(int first, int last, bool enabled) {
+    for (int r = std::max(first, 0); r <= std::min(last, 9); ++r) {
+        txtStateMinBSEnabled[r] = txtStateAmtBSEnabled[r] = txtStatePerBSEnabled[r] = enabled;
+        txtStateMinBMEnabled[r] = txtStateAmtBMEnabled[r] = txtStatePerBMEnabled[r] = enabled;
+    }
+}
+
+void DialogState::setTableRow(bool single, int row, std::string_view min, std::string_view amount,
+                              std::string_view rate) {
+    if (row < 0 || row > 9) return;
+    if (single) {
+        txtStateMinBS[row] = std::string(min);
+        txtStateAmtBS[row] = std::string(amount);
+        txtStatePerBS[row] = std::string(rate);
+    } else {
+        txtStateMinBM[row] = std::string(min);
+        txtStateAmtBM[row] = std::string(amount);
+        txtStatePerBM[row] = std::string(rate);
+    }
+}
+
+void DialogState::setAllowancesEnabled(bool enabled) {
+    txtStateSgExpEnabled.fill(enabled);
+    txtStateMarExpEnabled.fill(enabled);
+}
+
+void DialogState::numberAllowanceRows() {
+    for (int n = 0; n < 10; ++n) Label27[n] = std::to_string(n);
+}
+
+void DialogState::setTableLabelsEnabled(bool enabled) {
+    Frame1Enabled = enabled;
+    for (int i : {1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 19, 20}) LabelEnabled[i] = enabled;
+}
+
+// ---- Links to the other windows and files ----
+
+void DialogState::reloadProfile() {}
+
+void DialogState::saveProfile() {}
+
+void DialogState::employeeScreenFromRecord() {}
+
+void DialogState::setLouisPriorVisible(bool) {}
+
+void DialogState::writeDefaultFiles() {
+    const std::string current = app().UserFile;
+    app().UserFile.clear();
+    SaveStateFile(app());
+    app().UserFile = current;
+    unload();
+}
+
+}  // namespace qv
