@@ -39,12 +39,24 @@ TEST(PayStubLayout, StubValuesFollowTheirRules) {
     d.ytd.TotCafe = 100;
     d.sheet.opt1x = false;
     d.sheet.txtAmount[2] = "2";
-    auto g = computeStubFigures(d.profile, d.period, d.sheet, d.ytd);
+    auto g = computeStubFigures(d.profile, d.period, d.sheet, d.ytd, 7.5f);
     ASSERT_TRUE(g);
     EXPECT_FLOAT_EQ(g->ytdTaxes, 2995.2f + 2122.08f + 496.32f + 1368.96f + 342.24f + 100);
     EXPECT_FLOAT_EQ(g->ytdDeductions, 1200 + 576 + 1026.72f);
     EXPECT_FLOAT_EQ(g->ot12Rate, 31.0f);  // "(2X)" chosen
     EXPECT_FLOAT_EQ(g->ot12Pay, 62.0f);
+}
+
+// An employee without an hourly rate is paid the default rate: the stub shows
+// that rate and the holiday pay it gave, not .00.
+TEST(PayStubLayout, NoHourlyRateShowsTheDefaultRate) {
+    StubData d = weekOfDecember();
+    d.profile.HourRate = 0;
+    d.period.Avas = 8;
+    auto g = computeStubFigures(d.profile, d.period, d.sheet, d.ytd, 7.5f);
+    ASSERT_TRUE(g);
+    EXPECT_FLOAT_EQ(g->rate1, 7.5f);
+    EXPECT_FLOAT_EQ(g->holidayPay, 60.0f);
 }
 
 TEST(PrintedAmounts, ShownTextsAreReformatted) {
