@@ -8,6 +8,7 @@
 #include "paysheet/form1.h"
 #include "ledger/frm_year_tot.h"
 #include "ledger/year_ledger.h"
+#include "employee/profile_files.h"
 #include "printing/frm_checks.h"
 
 namespace qv {
@@ -19,7 +20,7 @@ bool finite(float v) { return std::isfinite(v); }
 }  // namespace
 
 void reloadEmployeeForPrint(App& app) {
-    // TEMPORARY-UNTIL-DEPS LoadProfile(app);
+    LoadProfile(app);
     LoadAnnual(app);
 }
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "paysheet/app.h"
+#include "paysheet/form1.h"
 #include "platform/headless/scripted_ui.h"
 #include "platform/headless/text_printer.h"
 #include "printing/check_print.h"
@@ -88,6 +89,7 @@ protected:
         std::filesystem::create_directories(dir);
         app = std::make_unique<App>(ui, clock, dir);
         app->printer = &printer;
+        app->form1().ensureLoaded();  // the pay sheet starts first, as in the program
         app->profile.EmpName = "John Smith";
         app->period.NetPay = 502.01f;
     }
@@ -135,6 +137,34 @@ TEST_F(CheckOffsets, HorizontalMinusFiveMovesDateAndWords) {
     auto words = std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("*****", 0) == 0; });
     ASSERT_NE(words, lines.end());  // column h+5 = 0 counts as column 1
     EXPECT_EQ(*words, "***** Five Hundred Two and 01/100*****");
+}
+
+// Apply keeps the offsets with the employee's profile (and the dialog open);
+// Cancel keeps nothing; the next opening shows what was applied.
+TEST_F(CheckOffsets, ApplySavesWithTheProfileAndCancelDoesNot) {
+    app->UserFile = "JSMITH";
+    DlgPrintSet& d = app->dlgPrintSet();
+    d.show();
+    EXPECT_EQ(d.cboHorz, "0");
+    EXPECT_EQ(d.cboVert, "0");
+    d.cboHorz = "-2";
+    d.cboVert = "+3";
+    d.cmdApply_Click();
+    EXPECT_TRUE(d.loaded);
+    EXPECT_TRUE(std::filesystem::exists(dir / "JSMITH.and"));
+
+    d.cboHorz = "+4";
+    d.cmdCancel_Click();
+    EXPECT_FALSE(d.loaded);
+    app->profile.CheckHorz = 0;  // the opening reloads the profile from its files
+    d.show();
+    EXPECT_EQ(d.cboHorz, "-2");
+    EXPECT_EQ(d.cboVert, "3");
+
+    // A typed text beyond the list is held to its range, never stored as is.
+    d.cboHorz = "1e40";
+    d.cmdApply_Click();
+    EXPECT_EQ(app->profile.CheckHorz, 5.0f);
 }
 
 }  // namespace
