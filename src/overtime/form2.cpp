@@ -9,6 +9,7 @@
 #include "employee/profile_files.h"
 #include "paysheet/app.h"
 #include "paysheet/form1.h"
+#include "platform/printer.h"
 
 namespace qv {
 
@@ -172,10 +173,8 @@ void Form2::cmdClose_Click() {
 void Form2::cmdPrint_Click() {
     ensureLoaded();
     if (!app().ui().choosePrinter()) return;
-    if (app().printer) {
-        app().printer->printWindowImage("Form2");
-        app().printer->endDocument();
-    }
+    // The picture is a document of its own.
+    if (app().printer) app().printer->printWindowImage("Form2");
 }
 
 void Form2::ClearAll() {

@@ -42,6 +42,7 @@ protected:
 
 TEST_F(OvertimeTrackerWindow, TotalOfTheWorkedExample) {
     openOvertimeTracker(*app);
+    ui.clearShown();  // the pay sheet's own start-up messages
     f().txtAnnual = "50000";
     f().txtApPercent = "10";
     f().txtOT[0] = "100";
@@ -88,6 +89,7 @@ TEST_F(OvertimeTrackerWindow, ReminderOnTotalButNeverOnRepaint) {
 
 TEST_F(OvertimeTrackerWindow, ZeroSalaryWithAPercentageDoesNotDivideByZero) {
     openOvertimeTracker(*app);
+    ui.clearShown();  // the pay sheet's own start-up messages
     f().txtAnnual = "0";
     f().txtApPercent = "5";
     f().txtOT[0] = "100";
