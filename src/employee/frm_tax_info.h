@@ -95,6 +95,8 @@ public:
     void showFrequencyAndKPlan();
     // The pay sheet's notice of the tables in use, from the profile's frequency.
     void showTableNotice();
+    // The pay sheet's captions of deduction lines 5 to 9 from the caption boxes.
+    void showDeductionCaptions();
 
 protected:
     void Form_Load() override;
@@ -105,8 +107,6 @@ private:
     void setCkKpFix(int v);
     void setCkKpPer(int v);
     std::array<std::string*, 5> captionBoxes();
-    // The pay sheet's captions of deduction lines 5 to 9 from the caption boxes.
-    void showDeductionCaptions();
     // The save-all of the employee, as the save prompt's Save runs it.
     void saveEverything();
 };

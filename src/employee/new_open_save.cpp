@@ -21,6 +21,11 @@
 #include "paysheet/app.h"
 #include "paysheet/calculate.h"
 #include "paysheet/form1.h"
+#include "employee/frm_tax_info.h"
+#include "leave/dialog_vac.h"
+#include "ledger/frm_year_tot.h"
+#include "overtime/form2.h"
+#include "printing/frm_checks.h"
 
 namespace qv {
 
@@ -45,9 +50,19 @@ void showUserOnSheet(App& app) {
 // The other parts of an employee, reset, loaded and shown.
 void resetLedger(App& app) { app.frmYear().ClearAll(); }
 
+// A new employee starts from nothing: the overtime rows, the leave log, the
+// pay sheet, the ledger and the profile are reset, and their windows closed.
 void resetForNewUser(App& app) {
+    app.form2().ClearAll();
+    app.form2().unload();
+    app.dialogVac().clearVac();
+    app.dialogVac().unload();
+    Clear_All(app);
     resetLedger(app);
     closeLedgerWindows(app);
+    app.frmTaxInfo().ClearAll();
+    app.frmTaxInfo().unload();
+    closeCheckWindow(app);
 }
 void applyNewUserPresets(App& app) {
     DialogState& state = app.dialogState();
@@ -70,10 +85,18 @@ bool loadEmployeeFiles(App& app) {
     if (!state.fillVari()) return false;
     OpenCityTables(app);
     OpenNonCityTable(app);
-    loadLeaveFile(app);
+    if (!app.dialogVac().GetVac()) return false;
+    app.form2().FillInOT();
     return true;
 }
-void showProfileCaptions(App&) {}
+// The profile screen shows the opened profile (its K plan boxes among it) and
+// the pay sheet takes its deduction captions.
+void showProfileCaptions(App& app) {
+    FrmTaxInfo& screen = app.frmTaxInfo();
+    screen.ensureLoaded();
+    screen.showProfile();
+    screen.showDeductionCaptions();
+}
 
 }  // namespace
 
@@ -100,7 +123,6 @@ void NewUser(App& app) {
     }
     showUserOnSheet(app);
     resetForNewUser(app);
-    Clear_All(app);
     applyNewUserPresets(app);
     Calcu_late(app);
 }
@@ -162,8 +184,12 @@ void closeEmployeeWindows(App& app) {
     app.dialogCity().unload();
     app.dialogNonCity().unload();
 }
-void closePromptCompanions(App&) {}
-void closeCheckWindow(App&) {}
+void closePromptCompanions(App& app) {
+    app.frmYearTot().unload();
+    app.frmTaxInfo().unload();
+    closeCheckWindow(app);
+}
+void closeCheckWindow(App& app) { app.frmChecks().unload(); }
 void closeAllWindows(App& app) {
     closeEmployeeWindows(app);
     closePromptCompanions(app);

@@ -9,6 +9,16 @@
 #include "employee/saved_period.h"
 #include "paysheet/app.h"
 #include "paysheet/calculate.h"
+#include "employee/frm_tax_info.h"
+#include "leave/dialog_vac.h"
+#include "ledger/mdi_form1.h"
+#include "local/dialog_city.h"
+#include "local/dialog_non_city.h"
+#include "overtime/form2.h"
+#include "platform/printer.h"
+#include "printing/frm_checks.h"
+#include "printing/pay_stub.h"
+#include "printing/print_heading.h"
 
 namespace qv {
 
@@ -125,5 +135,37 @@ void Form1::Form_Unload() { ExitProgram(app()); }
 
 bool Form1::cmdSavePrev_Click() { return SavePayPeriod(app()); }
 bool Form1::cmdPeriod_Click() { return GetPayPeriod(app()); }
+
+void Form1::mnuChecks_Click() { app().frmChecks().show(); }
+void Form1::cmdPrint_Click() { printPayStubCommand(app()); }
+void Form1::mnuPrintSheet_Click() { printPayStubCommand(app()); }
+
+void Form1::mnuPrintImage_Click() {
+    App& a = app();
+    if (!a.ui().choosePrinter() || !a.printer) return;
+    a.printer->printWindowImage("Form1");
+}
+
+void Form1::Command1_Click() { app().dialogVac().open(); }
+void Form1::mnuVacation_Click() { app().dialogVac().open(); }
+void Form1::cmdOT_Click() { openOvertimeTracker(app()); }
+void Form1::mnuOT_Click() { openOvertimeTracker(app()); }
+void Form1::cmdYear_Click() { openYearLedger(app()); }
+void Form1::mnuYear_Click() { openYearLedger(app()); }
+void Form1::mnuHeader_Click() { app().dialogHeader().show(); }
+void Form1::mnuUserInfo_Click() { app().frmTaxInfo().open(); }
+void Form1::mnuStateTax_Click() { app().dialogState().ShowFromMenu(); }
+void Form1::mnuCityTax_Click() { app().dialogCity().show(); }
+void Form1::mnuNonCity_Click() { app().dialogNonCity().show(); }
+
+void Form1::txtWeek_Click() {
+    App& a = app();
+    std::optional<Date> shown = parseShortDate(txtWeek);
+    if (!shown) {
+        txtWeek = shortDate(a.clock().today());
+        shown = a.clock().today();
+    }
+    if (auto chosen = a.ui().pickDate(*shown)) txtWeek = shortDate(*chosen);
+}
 
 }  // namespace qv

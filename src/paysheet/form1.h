@@ -113,6 +113,26 @@ public:
     // "Get Pay Period"; false when cancelled or unreadable.
     bool cmdPeriod_Click();
 
+    // Commands that open the other windows.
+    void mnuChecks_Click();      // "C&hecks": the check window, beside
+    void cmdPrint_Click();       // the print button: the pay stub
+    void mnuPrintSheet_Click();  // "Print Sheet": the pay stub
+    void mnuPrintImage_Click();  // "&Print Image": a picture of this window
+    void Command1_Click();       // the leave balances, beside
+    void mnuVacation_Click();
+    void cmdOT_Click();          // the overtime tracker, beside
+    void mnuOT_Click();
+    void cmdYear_Click();        // the year ledger
+    void mnuYear_Click();
+    void mnuHeader_Click();      // the print heading, beside
+    void mnuUserInfo_Click();    // the profile screen
+    void mnuStateTax_Click();    // the state settings, beside
+    void mnuCityTax_Click();     // the city tables, beside
+    void mnuNonCity_Click();     // the non-resident table, beside
+    // A click in the pay date box: the date picker. A box that holds no date
+    // starts the picker on today.
+    void txtWeek_Click();
+
 protected:
     void Form_Load() override;
     void resetControls() override;
