@@ -9,28 +9,8 @@
 
 namespace qv {
 
-void DialogState::OregonSet() {}
-void DialogState::MissouriSet() {}
-void DialogState::IowaSet() {}
-void DialogState::LouisianaSet() {}
 void DialogState::MassSet() {}
-void DialogState::AlabamaSet() {}
-void DialogState::WisconsinSet() {}
-void DialogState::WisconsinAprilSet() {}
-void DialogState::KentuckySet() {}
-void DialogState::UtahSet() {}
-void DialogState::NCSet() {}
 
-void GetOregonTax(App&) {}
-void GetMissouriTax(App&, int) {}
-void GetIowaTax(App&, int) {}
-void GetLouisianaTax(App&) {}
-void GetLouisianaPriorTax(App&) {}
 void GetMassTax(App&) {}
-void GetAlabama(App&, int) {}
-void GetWisconsinTax(App&) {}
-void GetKentuckyTax(App&) {}
-void GetUtahTax(App&) {}
-void GetNCTax(App&) {}
 
 }  // namespace qv
