@@ -6,6 +6,11 @@
 
 #include "common/file_io.h"
 #include "employee/frm_save_user.h"
+#include "federal/federal_tables.h"
+#include "local/city_tables.h"
+#include "local/dialog_city.h"
+#include "local/dialog_non_city.h"
+#include "local/non_city_table.h"
 #include "paysheet/app.h"
 #include "paysheet/calculate.h"
 #include "paysheet/form1.h"
@@ -32,10 +37,20 @@ void showUserOnSheet(App& app) {
 
 // The other parts of an employee, reset, loaded and shown.
 void resetForNewUser(App&) {}
-void applyNewUserPresets(App&) {}
+void applyNewUserPresets(App& app) {
+    DialogCity& city = app.dialogCity();
+    city.ensureLoaded();
+    city.cmdDefault_Click();
+    city.unload();
+}
 void resetLedger(App&) {}
 void closeLedgerWindows(App&) {}
-bool loadEmployeeFiles(App&) { return true; }
+bool loadEmployeeFiles(App& app) {
+    if (LoadFederalTables(app)) app.form1().lbTaxVer = app.federal.FedTableVer;
+    OpenCityTables(app);
+    OpenNonCityTable(app);
+    return true;
+}
 void showProfileCaptions(App&) {}
 
 }  // namespace
@@ -111,10 +126,21 @@ void ExitProgram(App& app) {
     sheet.hide();
 }
 
-bool saveEmployeeFiles(App&) { return true; }
-void closeEmployeeWindows(App&) {}
+bool saveEmployeeFiles(App& app) {
+    if (!SaveCityTables(app)) return false;
+    if (!SaveNonCityTable(app)) return false;
+    return true;
+}
+void closeEmployeeWindows(App& app) {
+    app.dialogCity().unload();
+    app.dialogNonCity().unload();
+}
 void closePromptCompanions(App&) {}
 void closeCheckWindow(App&) {}
-void closeAllWindows(App&) {}
+void closeAllWindows(App& app) {
+    closeEmployeeWindows(app);
+    closePromptCompanions(app);
+    app.frmSaveUser().unload();
+}
 
 }  // namespace qv

@@ -5,6 +5,10 @@
 #include "common/format.h"
 #include "common/numbers.h"
 #include "employee/frm_save_user.h"
+#include "federal/federal_tables.h"
+#include "federal/federal_withholding.h"
+#include "local/dialog_city.h"
+#include "local/local_tax.h"
 #include "paysheet/app.h"
 #include "paysheet/fica.h"
 #include "paysheet/form1.h"
@@ -51,19 +55,31 @@ bool allowanceIndex(double n, int& index) {
 }
 
 // What the driver asks of the federal, state and local parts and of the ledger.
-float federalAllowance(App&, bool, int) { return 0; }
+float federalAllowance(App& app, bool single, int n) {
+    return single ? app.federal.FedAllowSingle[n] : app.federal.FedAllowMarried[n];
+}
 float stateAllowance(App&, bool, int) { return 0; }
-float cityAllowance(App&, bool, int) { return 0; }
-void federalTax(App&, bool) {}
+float cityAllowance(App& app, bool single, int n) {
+    return single ? app.city.CitySgExp[n] : app.city.CityMarExp[n];
+}
+void federalTax(App& app, bool single) {
+    if (single)
+        GetFedSingle(app);
+    else
+        GetFedMarried(app);
+}
 void stateTax(App&) {}
-void localTax(App&) {}
+void localTax(App& app) { GetLocalTax(app); }
 bool roundStateChecked(App&) { return false; }
 float stateAdjustment(App&) { return 0; }
 void clearStateAdjustment(App&) {}
-void loadFederal(App&) {}
-void prepareSettings(App&) {}
-void clearFederal(App&) {}
-void closeSettings(App&) {}
+void loadFederal(App& app) {
+    LoadFederalTables(app);
+    app.form1().lbTaxVer = app.federal.FedTableVer;
+}
+void prepareSettings(App& app) { app.dialogCity().ensureLoaded(); }
+void clearFederal(App& app) { app.federal.clearNumbers(); }
+void closeSettings(App& app) { app.dialogCity().unload(); }
 
 }  // namespace
 

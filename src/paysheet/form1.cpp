@@ -4,6 +4,7 @@
 #include "common/key_filter.h"
 #include "employee/frm_save_user.h"
 #include "employee/new_open_save.h"
+#include "federal/federal_tables.h"
 #include "employee/saved_period.h"
 #include "paysheet/app.h"
 #include "paysheet/calculate.h"
@@ -11,7 +12,7 @@
 namespace qv {
 
 namespace {
-void startUpFederal(App&) {}
+void startUpFederal(App& app) { LoadFederalTables(app); }
 void startUpSettings(App&) {}
 }  // namespace
 
@@ -76,7 +77,9 @@ void Form1::Form_Load() {
     lbDeduct.clear();
     lbOverT.clear();
     lbTips.clear();
-    // 5, 6, 7.
+    // 5.
+    lbTaxVer = a.federal.FedTableVer;
+    // 6, 7.
     startUpSettings(a);
 }
 

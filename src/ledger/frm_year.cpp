@@ -1,0 +1,244 @@
+#include "ledger/frm_year.h"
+
+#include <cfloat>
+#include <cmath>
+
+#include "common/format.h"
+#include "common/key_filter.h"
+#include "ledger/frm_year_tot.h"
+#include "ledger/mdi_form1.h"
+#include "paysheet/app.h"
+#include "platform/spreadsheet.h"
+
+namespace qv {
+
+FrmYear& App::frmYear() { return formIn(frmYear_); }
+
+namespace {
+
+constexpr std::array<const char*, 16> kHeadings = {"Week", "Federal", "SS",      "Medi", "State", "City",
+                                                   "MCU",  "Bond",    "Dues",    "Pension", "H.I.", "K-Plan",
+                                                   "Tips", "OT",      "Net",     "Gross"};
+constexpr int kFirstDedHeading = 6;
+
+// Every amount column of the record with a cell on the grid.
+constexpr std::array<float LedgerRow::*, 15> kCellColumns = {
+    &LedgerRow::YrFed,  &LedgerRow::YrSS,   &LedgerRow::YrMedi,  &LedgerRow::YrState, &LedgerRow::YrCity,
+    &LedgerRow::YrMuni, &LedgerRow::YrBond, &LedgerRow::YrDues,  &LedgerRow::YrPen,   &LedgerRow::YrMisc,
+    &LedgerRow::YrKplan, &LedgerRow::YrOT,  &LedgerRow::YrTips,  &LedgerRow::YrGross, &LedgerRow::YrNet};
+
+// A number typed into a box may be beyond the range of a single; it then
+// becomes an infinity, which the recomputation reports, rather than an
+// undefined conversion.
+float toSingle(double v) {
+    if (std::isnan(v)) return 0;
+    if (v > FLT_MAX) return INFINITY;
+    if (v < -FLT_MAX) return -INFINITY;
+    return static_cast<float>(v);
+}
+
+// A pay-sheet amount text in the ledger's form; a text that is no number is
+// kept as it is.
+std::string ledgerText(const std::string& shown) {
+    auto v = convertNumber(shown);
+    if (!v) return shown;
+    return formatNumber(*v, kFmtLedger);
+}
+
+// The SDI, SUI and cafeteria labels carry thousands separators: the whole
+// amount counts, rounded to cents.
+float shownAmount(const std::string& shown) {
+    auto v = convertNumber(shown);
+    double amount = v ? *v : valueOf(shown);
+    return toSingle(valueOf(formatNumber(amount, kFmtLedger)));
+}
+
+}  // namespace
+
+FrmYear::FrmYear(App& app) : Form(app) { resetControls(); }
+
+void FrmYear::resetControls() {
+    Top = 0;
+    Left = 0;
+    Height = kWeeklyHeight;
+    Width = kDesignedWidth;
+    for (int i = 0; i < kLedgerSlots; ++i) Label2[static_cast<std::size_t>(i)] = std::to_string(i + 1);
+    for (Column* c : {&txtDate, &txtFed, &txtSS, &txtMedi, &txtState, &txtCity, &txtMuni, &txtBond, &txtDues,
+                      &txtPen, &txtMisc, &txtKplan, &txtOT, &txtTips, &txtGross, &txtNet})
+        c->fill(std::string());
+    for (std::size_t k = 0; k < kHeadings.size(); ++k) {
+        lbHeading[k] = kHeadings[k];
+        lbHeading2[k] = kHeadings[k];
+    }
+    lbHint = "Click on a week number to paste in data.";
+    lbCaption = "LEFT CLICK ON WEEK NUMBER TO PASTE IN DATA.     RIGHT CLICK TO DELETE ROW";
+    cmdBack = "&Close";
+}
+
+int FrmYear::slots() const { return activeSlots(app().profile.Weekly); }
+
+FrmYear::Column& FrmYear::cell(float LedgerRow::*field) {
+    return const_cast<Column&>(static_cast<const FrmYear*>(this)->cell(field));
+}
+
+const FrmYear::Column& FrmYear::cell(float LedgerRow::*field) const {
+    if (field == &LedgerRow::YrFed) return txtFed;
+    if (field == &LedgerRow::YrSS) return txtSS;
+    if (field == &LedgerRow::YrMedi) return txtMedi;
+    if (field == &LedgerRow::YrState) return txtState;
+    if (field == &LedgerRow::YrCity) return txtCity;
+    if (field == &LedgerRow::YrMuni) return txtMuni;
+    if (field == &LedgerRow::YrBond) return txtBond;
+    if (field == &LedgerRow::YrDues) return txtDues;
+    if (field == &LedgerRow::YrPen) return txtPen;
+    if (field == &LedgerRow::YrMisc) return txtMisc;
+    if (field == &LedgerRow::YrKplan) return txtKplan;
+    if (field == &LedgerRow::YrOT) return txtOT;
+    if (field == &LedgerRow::YrTips) return txtTips;
+    if (field == &LedgerRow::YrGross) return txtGross;
+    if (field == &LedgerRow::YrNet) return txtNet;
+    throw std::logic_error("the ledger grid has no cell for this column");
+}
+
+void FrmYear::Form_Load() {
+    Top = 0;
+    Left = 0;
+    Height = app().profile.Weekly ? kWeeklyHeight : kBiWeeklyLoadHeight;
+    LoadAnnual(app());
+}
+
+void FrmYear::showRecord() {
+    const int n = slots();
+    for (int i = 0; i < n; ++i) {
+        const auto s = static_cast<std::size_t>(i);
+        const LedgerRow& row = app().ledger.rows[s];
+        txtDate[s] = row.YrDate;
+        for (auto f : kCellColumns) cell(f)[s] = plainNumber(row.*f);
+    }
+    const EmployeeProfile& p = app().profile;
+    const std::array<const std::string*, 5> names = {&p.DedName5, &p.DedName6, &p.DedName7, &p.DedName8,
+                                                     &p.DedName9};
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        lbHeading[kFirstDedHeading + k] = *names[k];
+        if (p.Weekly) lbHeading2[kFirstDedHeading + k] = *names[k];
+    }
+}
+
+void FrmYear::Label2_MouseDown(int index, MouseButton button) {
+    if (button == MouseButton::Left) PasteMe(index);
+    else if (button == MouseButton::Right) DeleteRow(index);
+}
+
+void FrmYear::txtGross_KeyPress(int, char& KeyAscii) {
+    if (!numericKeyAccepted(KeyAscii)) KeyAscii = 0;
+}
+
+void FrmYear::txtNet_KeyPress(int, char& KeyAscii) {
+    if (!numericKeyAccepted(KeyAscii)) KeyAscii = 0;
+}
+
+void FrmYear::PasteMe(int i) { PasteMe(i, paySheetFigures(app())); }
+
+void FrmYear::PasteMe(int i, const PaySheetFigures& sheet) {
+    ensureLoaded();
+    if (i < 0 || i >= slots()) return;
+    const auto s = static_cast<std::size_t>(i);
+    txtDate[s] = sheet.payDate;
+    for (std::size_t k = 0; k < kLineColumns.size(); ++k) cell(kLineColumns[k])[s] = ledgerText(sheet.lines[k]);
+    txtOT[s] = formatNumber(sheet.TotalOt, kFmtLedger);
+    txtTips[s] = formatNumber(sheet.TotalTips, kFmtLedger);
+    txtGross[s] = formatNumber(sheet.GrossPay, kFmtLedger);
+    txtNet[s] = formatNumber(sheet.NetPay, kFmtLedger);
+    LedgerRow& row = app().ledger.rows[s];
+    row.YrSdi = shownAmount(sheet.sdi);
+    row.YrSui = shownAmount(sheet.sui);
+    row.YrCafe = shownAmount(sheet.cafe);
+    Update();
+    AddAnnual(app());
+}
+
+void FrmYear::DeleteRow(int i) {
+    ensureLoaded();
+    if (i < 0 || i >= slots()) return;
+    const auto s = static_cast<std::size_t>(i);
+    txtDate[s].clear();
+    for (auto f : kCellColumns) cell(f)[s] = "0";
+    LedgerRow& row = app().ledger.rows[s];
+    row.YrSdi = 0;
+    row.YrSui = 0;
+    row.YrCafe = 0;
+    Update();
+    AddAnnual(app());
+}
+
+void FrmYear::ClearAll() {
+    ensureLoaded();
+    const int n = slots();
+    for (int i = 0; i < n; ++i) {
+        const auto s = static_cast<std::size_t>(i);
+        txtDate[s].clear();
+        for (auto f : kCellColumns) cell(f)[s] = "0";
+    }
+    YearLedger& ledger = app().ledger;
+    ledger.TotSdi = 0;
+    ledger.TotSui = 0;
+    ledger.TotCafe = 0;
+    ledger.TotTips = Currency();
+    for (LedgerRow& row : ledger.rows) {
+        row.YrSdi = 0;
+        row.YrSui = 0;
+        row.YrCafe = 0;
+    }
+    FrmYearTot& tot = app().frmYearTot();
+    tot.ensureLoaded();
+    tot.txtTotSdi = "0";
+    tot.txtTotSui = "0";
+    tot.txtTotCafe = "0";
+    tot.txtTotTips = "0";
+    Update();
+    AddAnnual(app());
+}
+
+void FrmYear::Update() {
+    ensureLoaded();
+    YearLedger& ledger = app().ledger;
+    const int n = slots();
+    for (int i = 0; i < n; ++i) {
+        const auto s = static_cast<std::size_t>(i);
+        LedgerRow& row = ledger.rows[s];
+        row.YrDate = txtDate[s];
+        for (auto f : kCellColumns) row.*f = toSingle(valueOf(cell(f)[s]));
+    }
+    FrmYearTot& tot = app().frmYearTot();
+    tot.ensureLoaded();
+    const std::array<const std::string*, 11> boxes = {&tot.txtTotFed,  &tot.txtTotSS,   &tot.txtTotMedi,
+                                                      &tot.txtTotState, &tot.txtTotCity, &tot.txtTotMuni,
+                                                      &tot.txtTotBond, &tot.txtTotDues, &tot.txtTotPen,
+                                                      &tot.txtTotMisc, &tot.txtTotKplan};
+    for (std::size_t k = 0; k < boxes.size(); ++k) ledger.*kLineSums[k] = toSingle(valueOf(*boxes[k]));
+    ledger.TotOT = Currency::fromDouble(valueOf(tot.txtTotOT));
+    ledger.TotTips = Currency::fromDouble(valueOf(tot.txtTotTips));
+    ledger.TotGross = Currency::fromDouble(valueOf(tot.txtTotGross));
+    ledger.TotNet = Currency::fromDouble(valueOf(tot.txtTotNet));
+}
+
+void FrmYear::fillBoxes() {
+    ensureLoaded();
+    LoadAnnual(app());
+    const int n = slots();
+    for (int i = 0; i < n; ++i) {
+        const auto s = static_cast<std::size_t>(i);
+        const LedgerRow& row = app().ledger.rows[s];
+        txtDate[s] = row.YrDate;
+        for (auto f : kCellColumns) cell(f)[s] = formatNumber(row.*f, kFmtLedger);
+    }
+}
+
+void FrmYear::cmdBack_Click() { closeLedger(app()); }
+
+void FrmYear::Form_Unload() {
+    if (app().spreadsheet && app().spreadsheet->hasApplication()) app().spreadsheet->release();
+    unload();
+}
+
+}  // namespace qv

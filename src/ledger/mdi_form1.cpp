@@ -1,0 +1,102 @@
+#include "ledger/mdi_form1.h"
+
+#include "ledger/frm_year.h"
+#include "ledger/frm_year_tot.h"
+#include "ledger/ledger_export.h"
+#include "ledger/year_ledger.h"
+#include "paysheet/app.h"
+
+namespace qv {
+
+MDIForm1& App::mdiForm1() { return formIn(mdiForm1_); }
+
+namespace {
+// The frame is this much wider than the grid it holds.
+constexpr int kFrameMargin = 430;
+}  // namespace
+
+MDIForm1::MDIForm1(App& app) : Form(app) { resetControls(); }
+
+void MDIForm1::resetControls() {
+    Caption = "Year To Date";
+    Width = FrmYear::kDesignedWidth + kFrameMargin;
+    minimized = false;
+    maximized = false;
+    mnuClose = "&Close";
+    mnuPrint = "&Print";
+    mnuClear = "C&lear";
+    mnuClearAll = "&Clear All";
+    mnuAdd = "&Add";
+    mnuExcel = "&Excel";
+}
+
+void MDIForm1::Form_Load() {
+    LoadAnnual(app());
+    app().frmYear().show();
+    app().frmYearTot().show();
+}
+
+void MDIForm1::MDIForm_Activate() { Width = app().frmYear().Width + kFrameMargin; }
+
+void MDIForm1::mnuClose_Click() { closeLedger(app()); }
+
+void MDIForm1::mnuPrint_Click() {
+    if (!app().ui().choosePrinter()) return;
+}
+
+void MDIForm1::mnuClearAll_Click() { app().frmYear().ClearAll(); }
+
+void MDIForm1::mnuAdd_Click() {
+    app().frmYear().Update();
+    AddAnnual(app());
+}
+
+void MDIForm1::mnuExcel_Click() { exportLedger(app()); }
+
+bool MDIForm1::MDIForm_QueryUnload() {
+    if (LedgerClosing) {
+        LedgerClosing = false;
+        unload();
+        return true;
+    }
+    app().ui().message("USE CLOSE INSTEAD");
+    return false;
+}
+
+void closeLedgerWindows(App& app) {
+    app.frmYear().Form_Unload();
+    app.frmYearTot().unload();
+    app.mdiForm1().unload();
+}
+
+void openYearLedger(App& app) {
+    closeLedgerWindows(app);
+    MDIForm1& frame = app.mdiForm1();
+    frame.show();
+    frame.minimized = false;
+    frame.maximized = false;
+    frame.MDIForm_Activate();
+    FrmYear& grid = app.frmYear();
+    grid.Height = app.profile.Weekly ? FrmYear::kWeeklyHeight : FrmYear::kBiWeeklyOpenHeight;
+    app.frmYearTot().Top = grid.Top + grid.Height;
+    LoadAnnual(app);
+    grid.fillBoxes();
+    grid.Update();
+    AddAnnual(app);
+}
+
+void closeLedger(App& app) {
+    FrmYear& grid = app.frmYear();
+    if (app.ui().askYesNo("     Do you want to save YTD", "Save?")) {
+        grid.Update();
+        AddAnnual(app);
+        SaveAnnual(app);
+    }
+    grid.Form_Unload();
+    app.frmYearTot().unload();
+    MDIForm1& frame = app.mdiForm1();
+    frame.LedgerClosing = true;
+    frame.MDIForm_QueryUnload();
+}
+
+}  // namespace qv
