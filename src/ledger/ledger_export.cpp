@@ -95,7 +95,7 @@ void ToExcel(App& app, platform::Spreadsheet& sheet) {
     setup.centerHeader = "";
     setup.leftFooter = app.UserFile + "    " + p.EmpSsn;
     setup.centerFooter = "Year To Date";
-    setup.rightFooter = "Page &P of &N";
+    setup.rightFooter = "Quorvane payroll";
     setup.zoom = false;
     setup.fitToPagesWide = 1;
     setup.fitToPagesTall = 1;

@@ -5,6 +5,7 @@
 #include "ledger/ledger_export.h"
 #include "ledger/year_ledger.h"
 #include "paysheet/app.h"
+#include "paysheet/form1.h"
 
 namespace qv {
 
@@ -85,18 +86,22 @@ void openYearLedger(App& app) {
     AddAnnual(app);
 }
 
-void closeLedger(App& app) {
+bool closeLedger(App& app) {
     FrmYear& grid = app.frmYear();
+    bool saved = true;
     if (app.ui().askYesNo("     Do you want to save YTD", "Save?")) {
         grid.Update();
         AddAnnual(app);
-        SaveAnnual(app);
+        saved = SaveAnnual(app);
+    } else {
+        app.form1().show();
     }
     grid.Form_Unload();
     app.frmYearTot().unload();
     MDIForm1& frame = app.mdiForm1();
     frame.LedgerClosing = true;
     frame.MDIForm_QueryUnload();
+    return saved;
 }
 
 }  // namespace qv

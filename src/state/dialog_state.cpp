@@ -9,6 +9,7 @@
 #include "common/key_filter.h"
 #include "common/numbers.h"
 #include "paysheet/app.h"
+#include "paysheet/form1.h"
 #include "state/state_settings.h"
 
 namespace qv {
@@ -642,7 +643,10 @@ void DialogState::saveProfile() {}
 
 void DialogState::employeeScreenFromRecord() {}
 
-void DialogState::setLouisPriorVisible(bool) {}
+void DialogState::setLouisPriorVisible(bool visible) {
+    // The pay sheet is the main window: it is loaded whenever this dialog is.
+    app().form1().ckLouisPriorVisible = visible;
+}
 
 void DialogState::writeDefaultFiles() {
     const std::string current = app().UserFile;

@@ -1,6 +1,7 @@
 #include "state/generic_state_tax.h"
 
 #include "paysheet/app.h"
+#include "paysheet/form1.h"
 #include "state/bracket_table.h"
 #include "state/state_methods.h"
 
@@ -9,7 +10,7 @@ namespace qv {
 namespace {
 
 // The pay sheet's "Louisiana- Prior to July 1" box.
-bool louisianaPriorChecked(App&) { return false; }
+bool louisianaPriorChecked(App& app) { return app.form1().ckLouisPrior == 1; }
 
 }  // namespace
 
@@ -35,7 +36,7 @@ void GetStateTax(App& app) {
 void RunStateMethods(App& app) {
     const StateTaxSettings& s = app.state;
     const int n = app.profile.StateExemptions;
-    const bool louisPrior = louisianaPriorChecked(app);
+    const bool louisPrior = s.UseLouis == 1 && louisianaPriorChecked(app);
     bool ran = false;
     auto run = [&](bool flag, auto&& method) {
         if (!flag) return;
