@@ -36,9 +36,14 @@ constexpr double kBiWeeklyCredit = 7.58;
 
 void DialogState::OregonSet() {
     // Start from what was last saved, as the loader would show it; the
-    // employee's Utah choice never survives choosing Oregon.
+    // employee's Utah choice never survives choosing Oregon. The Oregon box
+    // itself keeps what the user sees: were it reset from the record too, a
+    // press (which toggles it after this preset) could never uncheck it
+    // before a SAVE, nor check it again after one.
+    const int oregonShown = ckOregon;
     boxesFromRecord();
     methodBoxesFromRecord();
+    ckOregon = oregonShown;
     ckUtah = 0;
     employeeScreenFromRecord();
 

@@ -127,6 +127,24 @@ TEST_F(Oregon, PresetStartsFromTheRecordAndKeepsItsOtherMethod) {
     EXPECT_EQ(dialog().txtStateAdj, "4");
 }
 
+TEST_F(Oregon, PressingTheBoxTogglesItWithOrWithoutASave) {
+    // Saved as Oregon: a press unchecks, the next press checks again.
+    app().state.UseOregon = 1;
+    employee(Pay::BiWeekly, "Single", 1);
+    dialog().ckOregon = 1;
+    dialog().pressMethodBox(DialogState::MethodBox::Oregon);
+    EXPECT_EQ(dialog().ckOregon, 0);
+    dialog().pressMethodBox(DialogState::MethodBox::Oregon);
+    EXPECT_EQ(dialog().ckOregon, 1);
+    // Not saved as Oregon: the same.
+    app().state.UseOregon = 0;
+    dialog().pressMethodBox(DialogState::MethodBox::Oregon);
+    EXPECT_EQ(dialog().ckOregon, 0);
+    dialog().pressMethodBox(DialogState::MethodBox::Oregon);
+    EXPECT_EQ(dialog().ckOregon, 1);
+    EXPECT_EQ(dialog().txtStateMinBS[2], "326.92") << "the preset ran on every press";
+}
+
 TEST_F(Oregon, OddCountsDoNotCrash) {
     for (int allowances : {-1, 10, 32767, -32768}) {
         employee(Pay::BiWeekly, "Single", 1);
