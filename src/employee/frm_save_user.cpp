@@ -51,7 +51,8 @@ bool FrmSaveUser::cmdSaveUser_Click() {
 
     Form1& sheet = a.form1();
     sheet.lbUser = a.UserFile;
-    sheet.Caption = title;
+    // The default files have no name to show: the window keeps its title.
+    sheet.Caption = title.empty() ? std::string(Form1::kTitle) : title;
     closeEmployeeWindows(a);
     unload();
     closePromptCompanions(a);

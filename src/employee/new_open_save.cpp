@@ -6,6 +6,8 @@
 
 #include "common/file_io.h"
 #include "employee/frm_save_user.h"
+#include "employee/profile_files.h"
+#include "leave/leave_balances.h"
 #include "federal/federal_tables.h"
 #include "ledger/frm_year.h"
 #include "ledger/mdi_form1.h"
@@ -58,6 +60,7 @@ void applyNewUserPresets(App& app) {
     city.unload();
 }
 bool loadEmployeeFiles(App& app) {
+    if (!LoadProfile(app)) return false;
     if (LoadFederalTables(app)) app.form1().lbTaxVer = app.federal.FedTableVer;
     LoadAnnual(app);
     LoadStateFile(app);
@@ -67,6 +70,7 @@ bool loadEmployeeFiles(App& app) {
     if (!state.fillVari()) return false;
     OpenCityTables(app);
     OpenNonCityTable(app);
+    loadLeaveFile(app);
     return true;
 }
 void showProfileCaptions(App&) {}
@@ -145,6 +149,8 @@ void ExitProgram(App& app) {
 }
 
 bool saveEmployeeFiles(App& app) {
+    if (!SaveOT(app)) return false;
+    if (!saveLeaveFile(app)) return false;
     if (!SaveStateFile(app)) return false;
     if (!SaveCityTables(app)) return false;
     if (!SaveNonCityTable(app)) return false;

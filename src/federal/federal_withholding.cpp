@@ -37,8 +37,7 @@ float FederalAllowance(const FederalTables& tables, const EmployeeProfile& profi
     float allow = 0;
     if (n >= 0 && n <= 9 && n == std::floor(n)) {
         const auto i = static_cast<std::size_t>(n);
-        if (profile.FedStatus == "Single") allow = tables.FedAllowSingle[i];
-        else if (profile.FedStatus == "Married") allow = tables.FedAllowMarried[i];
+        allow = profile.FedStatus == "Single" ? tables.FedAllowSingle[i] : tables.FedAllowMarried[i];
     }
     if (profile.BiWeekly) allow = sgl(ext(allow) * 2);
     return allow;

@@ -19,10 +19,11 @@ struct EmployeeProfile;
 
 // The allowance amount subtracted from the federal wages: the table entry for
 // the profile's `FedExemptions` (read as a number) and `FedStatus`, doubled
-// when the employee is paid bi-weekly. "Single" takes `FedAllowSingle`,
-// "Married" `FedAllowMarried`. A count that is not a whole number from 0 to 9,
-// or any other status, has no table entry and gets no allowance (0), so the
-// withholding is never understated by a stale or invented amount.
+// when the employee is paid bi-weekly. "Single" takes `FedAllowSingle`; every
+// other status takes `FedAllowMarried`, as it takes the married tables. A count
+// that is not a whole number from 0 to 9 has no table entry and gets no
+// allowance (0), so the withholding is never understated by a stale or
+// invented amount.
 float FederalAllowance(const FederalTables& tables, const EmployeeProfile& profile);
 
 // The bracket search on one table: every row is tested in turn and a later

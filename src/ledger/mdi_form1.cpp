@@ -6,6 +6,7 @@
 #include "ledger/year_ledger.h"
 #include "paysheet/app.h"
 #include "paysheet/form1.h"
+#include "printing/ledger_print.h"
 
 namespace qv {
 
@@ -42,7 +43,9 @@ void MDIForm1::MDIForm_Activate() { Width = app().frmYear().Width + kFrameMargin
 void MDIForm1::mnuClose_Click() { closeLedger(app()); }
 
 void MDIForm1::mnuPrint_Click() {
+    // A cancelled printer choice prints nothing.
     if (!app().ui().choosePrinter()) return;
+    PrintYr(app());
 }
 
 void MDIForm1::mnuClearAll_Click() { app().frmYear().ClearAll(); }

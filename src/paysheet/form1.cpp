@@ -123,7 +123,7 @@ void Form1::mnuSave_Click() { SaveUser(app()); }
 void Form1::mnuExitItem_Click() { ExitProgram(app()); }
 void Form1::Form_Unload() { ExitProgram(app()); }
 
-void Form1::cmdSavePrev_Click() { SavePayPeriod(app()); }
-void Form1::cmdPeriod_Click() { GetPayPeriod(app()); }
+bool Form1::cmdSavePrev_Click() { return SavePayPeriod(app()); }
+bool Form1::cmdPeriod_Click() { return GetPayPeriod(app()); }
 
 }  // namespace qv

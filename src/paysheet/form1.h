@@ -108,8 +108,10 @@ public:
     // Closing the window by its frame: the same as Exit.
     void Form_Unload();
 
-    void cmdSavePrev_Click();
-    void cmdPeriod_Click();
+    // "Save This Pay Period"; false when nothing was saved.
+    bool cmdSavePrev_Click();
+    // "Get Pay Period"; false when cancelled or unreadable.
+    bool cmdPeriod_Click();
 
 protected:
     void Form_Load() override;

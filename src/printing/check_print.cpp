@@ -47,12 +47,12 @@ void printStubCopy(platform::Printer& pr, const CheckFace& face, const StubData&
     pr.endLine();
 
     const EarningRow earnings[] = {
-        {"Regular1 Earning", rate(p.HourRate), hours(s.txtAmount[0]), amount(pp.StrPay)},
+        {"Regular1 Earning", rate(f.rate1), hours(s.txtAmount[0]), amount(pp.StrPay)},
         {"Regular2 Earning", rate(p.HourRate2), hours(s.txtAmount[1]), amount(pp.StrPay2)},
         {"O.T. 1x / 2x Earned", rate(f.ot12Rate), hours(s.txtAmount[2]), amount(f.ot12Pay)},
         {"O.T. 1.5x Earned", rate(f.ot15Rate), hours(s.txtAmount[3]), amount(f.ot15Pay)},
-        {"Holiday", rate(p.HourRate), hours(s.txtAmount[4]), amount(f.holidayPay)},
-        {"Vacation/Sick", rate(p.HourRate), hours(s.txtAmount[5]), amount(f.vacationPay)},
+        {"Holiday", rate(f.rate1), hours(s.txtAmount[4]), amount(f.holidayPay)},
+        {"Vacation/Sick", rate(f.rate1), hours(s.txtAmount[5]), amount(f.vacationPay)},
         {"Adjustment", hours(s.txtAmount[6]), "", amount(pp.Addit)},
         {"Tips", rate(p.TipsRate), rate(pp.TipsHrs), amount(pp.MyTips)},
     };

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "common/numbers.h"
-// TEMPORARY-UNTIL-DEPS #include "employee/profile_files.h"
+#include "employee/profile_files.h"
 #include "paysheet/app.h"
 #include "printing/check_print.h"
 #include "printing/print_sources.h"
@@ -35,7 +35,7 @@ int offsetChoice(std::string_view text) { return roundedOffset(static_cast<long 
 
 void DlgPrintSet::Form_Load() {
     App& a = app();
-    // TEMPORARY-UNTIL-DEPS LoadProfile(a);
+    LoadProfile(a);
     PrintHorz = roundedOffset(a.profile.CheckHorz);
     PrintVert = roundedOffset(a.profile.CheckVert);
     cboHorz = std::to_string(PrintHorz);
@@ -48,7 +48,7 @@ bool DlgPrintSet::apply() {
     App& a = app();
     a.profile.CheckHorz = storedOffset(cboHorz);
     a.profile.CheckVert = storedOffset(cboVert);
-    return true;  // TEMPORARY-UNTIL-DEPS SaveOT(a);
+    return SaveOT(a);
 }
 
 void DlgPrintSet::cmdApply_Click() { apply(); }

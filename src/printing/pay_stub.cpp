@@ -71,7 +71,7 @@ void printPayStubLayout(platform::Printer& pr, const StubData& d) {
         pr.printAt(50, h);
         pr.printAt(65, a);
     };
-    earning("Regular1 Earning", rate(p.HourRate), hours(s.txtAmount[0]), amount(pp.StrPay));
+    earning("Regular1 Earning", rate(f.rate1), hours(s.txtAmount[0]), amount(pp.StrPay));
     pr.endLine();
     earning("Regular2 Earning", rate(p.HourRate2), hours(s.txtAmount[1]), amount(pp.StrPay2));
     pr.endLine();
@@ -83,9 +83,9 @@ void printPayStubLayout(platform::Printer& pr, const StubData& d) {
     earning("Tips", rate(p.TipsRate), rate(pp.TipsHrs), amount(f.tipEarnings));
     pr.printAt(85, amount(y.TotTips));
     pr.endLine();
-    earning("Holiday", rate(p.HourRate), hours(s.txtAmount[4]), amount(f.holidayPay));
+    earning("Holiday", rate(f.rate1), hours(s.txtAmount[4]), amount(f.holidayPay));
     pr.endLine();
-    earning("Vacation/Sick", rate(p.HourRate), hours(s.txtAmount[5]), amount(f.vacationPay));
+    earning("Vacation/Sick", rate(f.rate1), hours(s.txtAmount[5]), amount(f.vacationPay));
     pr.endLine();
     earning("Adjustment", hours(s.txtAmount[6]), "", amount(pp.Addit));
     pr.endLine();

@@ -8,6 +8,7 @@
 #include "paysheet/form1.h"
 #include "ledger/frm_year_tot.h"
 #include "ledger/year_ledger.h"
+#include "employee/profile_files.h"
 #include "printing/frm_checks.h"
 
 namespace qv {
@@ -19,7 +20,7 @@ bool finite(float v) { return std::isfinite(v); }
 }  // namespace
 
 void reloadEmployeeForPrint(App& app) {
-    // TEMPORARY-UNTIL-DEPS LoadProfile(app);
+    LoadProfile(app);
     LoadAnnual(app);
 }
 
@@ -79,9 +80,12 @@ YearToDate readYearToDate(App& app) {
 }
 
 std::optional<StubFigures> computeStubFigures(const EmployeeProfile& pr, const PayPeriod& p,
-                                              const PaySheetShown& sheet, const YearToDate& y) {
+                                              const PaySheetShown& sheet, const YearToDate& y, float defaultRate) {
     StubFigures f;
-    f.holidayPay = sgl(ext(pr.HourRate) * ext(p.Avas));
+    // An employee without an hourly rate is paid the default rate; printing
+    // his rate as .00 and his holiday pay as .00 would contradict the pay.
+    f.rate1 = pr.HourRate == 0 ? defaultRate : pr.HourRate;
+    f.holidayPay = sgl(ext(f.rate1) * ext(p.Avas));
     f.vacationPay = sgl(ext(p.VacDys) * ext(p.PayRate));
     f.ot12Rate = sgl(ext(p.PayRate) * (sheet.opt1x ? 1.0L : 2.0L));
     f.ot12Pay = sgl(static_cast<long double>(valueOf(sheet.txtAmount[2])) * ext(f.ot12Rate));
@@ -92,7 +96,7 @@ std::optional<StubFigures> computeStubFigures(const EmployeeProfile& pr, const P
                      ext(y.TotSdi) + ext(y.TotSui) + ext(y.TotCafe));
     f.ytdDeductions = sgl(ext(y.TotMuni) + ext(y.TotPen) + ext(y.TotBond) + ext(y.TotDues) + ext(y.TotMisc) +
                           ext(y.TotKplan));
-    for (float v : {f.holidayPay, f.vacationPay, f.ot12Rate, f.ot12Pay, f.ot15Rate, f.ot15Pay, f.tipEarnings,
+    for (float v : {f.rate1, f.holidayPay, f.vacationPay, f.ot12Rate, f.ot12Pay, f.ot15Rate, f.ot15Pay, f.tipEarnings,
                     f.ytdTaxes, f.ytdDeductions})
         if (!finite(v)) return std::nullopt;
     return f;
@@ -102,7 +106,7 @@ std::optional<StubData> gatherStubData(App& app) {
     StubData d;
     d.sheet = readPaySheet(app);
     d.ytd = readYearToDate(app);
-    auto figures = computeStubFigures(app.profile, app.period, d.sheet, d.ytd);
+    auto figures = computeStubFigures(app.profile, app.period, d.sheet, d.ytd, app.DefaultRate);
     if (!figures) {
         app.ui().message(
             "Nothing was printed: an amount worked out for the stub is too large.\r\n"

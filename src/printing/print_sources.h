@@ -41,6 +41,9 @@ struct YearToDate {
 
 // Values worked out for the stub and the check alone.
 struct StubFigures {
+    // The rate of regular, holiday and vacation hours: the hourly rate, or
+    // the default rate when the employee has none (as the calculation pays).
+    float rate1 = 0;
     float holidayPay = 0;
     float vacationPay = 0;
     float ot12Rate = 0;
@@ -75,7 +78,8 @@ YearToDate readYearToDate(App& app);
 
 // The stub's own values; nothing when an amount overflows the single range.
 std::optional<StubFigures> computeStubFigures(const EmployeeProfile& profile, const PayPeriod& period,
-                                              const PaySheetShown& sheet, const YearToDate& ytd);
+                                              const PaySheetShown& sheet, const YearToDate& ytd,
+                                              float defaultRate);
 
 // Gathers everything from the App and sets `MyTips`. Nothing (and a message
 // to the user) when the values cannot be worked out.

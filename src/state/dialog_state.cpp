@@ -9,7 +9,9 @@
 #include "common/key_filter.h"
 #include "common/numbers.h"
 #include "employee/frm_save_user.h"
+#include "employee/frm_tax_info.h"
 #include "employee/new_open_save.h"
+#include "employee/profile_files.h"
 #include "paysheet/app.h"
 #include "paysheet/form1.h"
 #include "state/state_settings.h"
@@ -639,11 +641,21 @@ void DialogState::setTableLabelsEnabled(bool enabled) {
 
 // ---- Links to the other windows and files ----
 
-void DialogState::reloadProfile() {}
+void DialogState::reloadProfile() { LoadProfile(app()); }
 
-void DialogState::saveProfile() {}
+void DialogState::saveProfile() { SaveOT(app()); }
 
-void DialogState::employeeScreenFromRecord() {}
+void DialogState::employeeScreenFromRecord() {
+    // An unloaded profile screen shows the record itself when it opens.
+    FrmTaxInfo& screen = app().frmTaxInfo();
+    if (!screen.loaded) return;
+    const EmployeeProfile& p = app().profile;
+    screen.cboDepend2 = std::to_string(p.StateExemptions);
+    screen.cboStatus2 = p.StateStatus;
+    screen.txtFedAddL = plainNumber(p.FedAddL);
+    screen.ckFedExemp = p.FedExempt ? 1 : 0;
+    screen.ckSSMediExemp = p.SSMediExempt ? 1 : 0;
+}
 
 void DialogState::setLouisPriorVisible(bool visible) {
     // The pay sheet is the main window: it is loaded whenever this dialog is.

@@ -186,7 +186,9 @@ TEST(FederalAllowanceAmount, StatusExemptionsAndFrequency) {
         {"Married", "10", false, 0},
         {"Married", "-1", false, 0},
         {"Single", "2.5", false, 0},
-        {"Head of household", "2", false, 0},
+        {"Single", "two", false, 0},
+        // other statuses take the married amounts, as they take the married tables
+        {"Head of household", "2", false, 159.6f},
     };
     for (const auto& c : cases) {
         EmployeeProfile p;

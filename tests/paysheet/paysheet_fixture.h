@@ -14,6 +14,8 @@
 #include "paysheet/app.h"
 #include "paysheet/form1.h"
 #include "platform/headless/scripted_ui.h"
+#include "employee/frm_tax_info.h"
+#include "employee/profile_files.h"
 #include "state/state_settings.h"
 
 namespace qv::testing {
@@ -74,7 +76,13 @@ protected:
 private:
     // What the profile screen's Save writes: the profile files and the state
     // file, which carries five of the profile's fields.
-    void saveProfileFiles() { SaveStateFile(app_); }
+    void saveProfileFiles() {
+        FrmTaxInfo& screen = app_.frmTaxInfo();
+        screen.ensureLoaded();
+        screen.showProfile();
+        SaveOT(app_);
+        SaveStateFile(app_);
+    }
 
     static std::filesystem::path makeFolder(const std::string& prefix) {
         static std::atomic<int> counter{0};

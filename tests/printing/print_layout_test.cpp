@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "paysheet/app.h"
+#include "paysheet/form1.h"
 #include "platform/headless/scripted_ui.h"
 #include "platform/headless/text_printer.h"
 #include "printing/check_print.h"
@@ -39,12 +40,24 @@ TEST(PayStubLayout, StubValuesFollowTheirRules) {
     d.ytd.TotCafe = 100;
     d.sheet.opt1x = false;
     d.sheet.txtAmount[2] = "2";
-    auto g = computeStubFigures(d.profile, d.period, d.sheet, d.ytd);
+    auto g = computeStubFigures(d.profile, d.period, d.sheet, d.ytd, 7.5f);
     ASSERT_TRUE(g);
     EXPECT_FLOAT_EQ(g->ytdTaxes, 2995.2f + 2122.08f + 496.32f + 1368.96f + 342.24f + 100);
     EXPECT_FLOAT_EQ(g->ytdDeductions, 1200 + 576 + 1026.72f);
     EXPECT_FLOAT_EQ(g->ot12Rate, 31.0f);  // "(2X)" chosen
     EXPECT_FLOAT_EQ(g->ot12Pay, 62.0f);
+}
+
+// An employee without an hourly rate is paid the default rate: the stub shows
+// that rate and the holiday pay it gave, not .00.
+TEST(PayStubLayout, NoHourlyRateShowsTheDefaultRate) {
+    StubData d = weekOfDecember();
+    d.profile.HourRate = 0;
+    d.period.Avas = 8;
+    auto g = computeStubFigures(d.profile, d.period, d.sheet, d.ytd, 7.5f);
+    ASSERT_TRUE(g);
+    EXPECT_FLOAT_EQ(g->rate1, 7.5f);
+    EXPECT_FLOAT_EQ(g->holidayPay, 60.0f);
 }
 
 TEST(PrintedAmounts, ShownTextsAreReformatted) {
@@ -76,6 +89,7 @@ protected:
         std::filesystem::create_directories(dir);
         app = std::make_unique<App>(ui, clock, dir);
         app->printer = &printer;
+        app->form1().ensureLoaded();  // the pay sheet starts first, as in the program
         app->profile.EmpName = "John Smith";
         app->period.NetPay = 502.01f;
     }
@@ -123,6 +137,34 @@ TEST_F(CheckOffsets, HorizontalMinusFiveMovesDateAndWords) {
     auto words = std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("*****", 0) == 0; });
     ASSERT_NE(words, lines.end());  // column h+5 = 0 counts as column 1
     EXPECT_EQ(*words, "***** Five Hundred Two and 01/100*****");
+}
+
+// Apply keeps the offsets with the employee's profile (and the dialog open);
+// Cancel keeps nothing; the next opening shows what was applied.
+TEST_F(CheckOffsets, ApplySavesWithTheProfileAndCancelDoesNot) {
+    app->UserFile = "JSMITH";
+    DlgPrintSet& d = app->dlgPrintSet();
+    d.show();
+    EXPECT_EQ(d.cboHorz, "0");
+    EXPECT_EQ(d.cboVert, "0");
+    d.cboHorz = "-2";
+    d.cboVert = "+3";
+    d.cmdApply_Click();
+    EXPECT_TRUE(d.loaded);
+    EXPECT_TRUE(std::filesystem::exists(dir / "JSMITH.and"));
+
+    d.cboHorz = "+4";
+    d.cmdCancel_Click();
+    EXPECT_FALSE(d.loaded);
+    app->profile.CheckHorz = 0;  // the opening reloads the profile from its files
+    d.show();
+    EXPECT_EQ(d.cboHorz, "-2");
+    EXPECT_EQ(d.cboVert, "3");
+
+    // A typed text beyond the list is held to its range, never stored as is.
+    d.cboHorz = "1e40";
+    d.cmdApply_Click();
+    EXPECT_EQ(app->profile.CheckHorz, 5.0f);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "common/file_io.h"
 #include "paysheet/app.h"
+#include "paysheet/form1.h"
 #include "platform/headless/scripted_ui.h"
 #include "state/dialog_state.h"
 #include "state/state_settings.h"
@@ -18,7 +19,17 @@ namespace qv::test {
 
 class StateFixture : public ::testing::Test {
 protected:
-    StateFixture() : clock_(Date{2018, 6, 1}), folder_(makeFolder()), app(ui, clock_, folder_) {}
+    // The pay sheet is the main window and is always up before this dialog is
+    // touched: start it with the federal tables beside it, then close the
+    // state dialog its start-up prepared, so each test opens it itself.
+    StateFixture() : clock_(Date{2018, 6, 1}), folder_(makeFolder()), app(ui, clock_, folder_) {
+        std::error_code ec;
+        std::filesystem::copy_file(std::filesystem::path(QUORVANE_DATA) / "Federal18.dtt", folder_ / "Federal18.dtt",
+                                   ec);
+        app.form1();
+        app.dialogState().unload();
+        ui.clearShown();
+    }
     ~StateFixture() override {
         std::error_code ec;
         std::filesystem::remove_all(folder_, ec);

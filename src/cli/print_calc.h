@@ -1,0 +1,29 @@
+// The pay sheet's amounts for the print commands (stub, check): the same
+// options as calc, typed into the pay sheet, then its ADD button.
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include <array>
+#include <string>
+
+#include "cli/command.h"
+
+namespace qv::cli {
+
+struct SheetAmounts {
+    std::string amounts;
+    bool ot2x = false;
+    bool louisianaPrior = false;
+    std::array<std::string, 8> boxes{};
+};
+
+// Declares --amounts, --ot2x and --louisiana-prior.
+void addSheetAmountOptions(CLI::App& sub, SheetAmounts& a);
+// Splits --amounts into the eight boxes; a usage message, or empty when fine.
+std::string sheetAmountsProblem(SheetAmounts& a);
+// Types the boxes into the pay sheet and presses ADD. Returns kOk, or
+// kFailed when the calculation refused the amounts (its message is shown).
+int calculateSheet(Session& session, const SheetAmounts& a);
+
+}  // namespace qv::cli

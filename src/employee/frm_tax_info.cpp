@@ -1,0 +1,289 @@
+#include "employee/frm_tax_info.h"
+
+#include <optional>
+
+#include "common/format.h"
+#include "common/key_filter.h"
+#include "common/numbers.h"
+#include "employee/frm_save_user.h"
+#include "employee/profile_files.h"
+#include "paysheet/app.h"
+#include "paysheet/form1.h"
+
+namespace qv {
+
+FrmTaxInfo& App::frmTaxInfo() { return formIn(frmTaxInfo_); }
+
+namespace {
+
+float boxValue(const std::string& text) { return static_cast<float>(valueOf(text)); }
+
+// A rate box converted as a whole; blank reads as 0.
+std::optional<float> rateOf(const std::string& text) {
+    if (text.find_first_not_of(" \t") == std::string::npos) return 0.0f;
+    auto v = convertNumber(text);
+    if (!v) return std::nullopt;
+    return static_cast<float>(*v);
+}
+
+// An exemption count 0 to 9; blank reads as 0.
+std::optional<int> exemptionsOf(const std::string& text) {
+    if (text.find_first_not_of(" \t") == std::string::npos) return 0;
+    auto v = convertNumber(text);
+    if (!v || *v != static_cast<int>(*v) || *v < 0 || *v > 9) return std::nullopt;
+    return static_cast<int>(*v);
+}
+
+bool isBlank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
+
+}  // namespace
+
+FrmTaxInfo::FrmTaxInfo(App& app) : Form(app) {}
+
+bool FrmTaxInfo::amountBoxAccepts(char key) { return numericKeyAccepted(key); }
+
+std::array<std::string*, 5> FrmTaxInfo::captionBoxes() { return {&txtTax5, &txtTax6, &txtTax7, &txtTax8, &txtTax9}; }
+
+void FrmTaxInfo::resetControls() {
+    FrmTaxInfo designed(app());
+    cboStatus = designed.cboStatus;
+    cboDepend = designed.cboDepend;
+    cboStatus2 = designed.cboStatus2;
+    cboDepend2 = designed.cboDepend2;
+    optWeek = designed.optWeek;
+    optBiWeek = designed.optBiWeek;
+    ckSelfEmp = designed.ckSelfEmp;
+    ckFedExemp = designed.ckFedExemp;
+    ckNonCity = designed.ckNonCity;
+    ckSSMediExemp = designed.ckSSMediExemp;
+    txtName = designed.txtName;
+    txtAddress = designed.txtAddress;
+    txtStateCityZip = designed.txtStateCityZip;
+    txtSSnum = designed.txtSSnum;
+    txtTax5 = designed.txtTax5;
+    txtTax6 = designed.txtTax6;
+    txtTax7 = designed.txtTax7;
+    txtTax8 = designed.txtTax8;
+    txtTax9 = designed.txtTax9;
+    txtMuni = designed.txtMuni;
+    txtBond = designed.txtBond;
+    txtDues = designed.txtDues;
+    txtPension = designed.txtPension;
+    txtMisc = designed.txtMisc;
+    txtKplan = designed.txtKplan;
+    ckKpFix = designed.ckKpFix;
+    ckKpPer = designed.ckKpPer;
+    txtCafe = designed.txtCafe;
+    ckCafeState = designed.ckCafeState;
+    txtHourRate = designed.txtHourRate;
+    txtHourRate2 = designed.txtHourRate2;
+    txtTipsRate = designed.txtTipsRate;
+    txtFedAddL = designed.txtFedAddL;
+}
+
+void FrmTaxInfo::Form_Load() { openingSequence(); }
+
+void FrmTaxInfo::open() {
+    if (loaded) openingSequence();
+    else ensureLoaded();
+    visible = true;
+}
+
+void FrmTaxInfo::openingSequence() {
+    EmployeeProfile& p = app().profile;
+    if (p.FedExemptions.empty()) p.FedExemptions = "0";
+    if (p.FedStatus.empty()) p.FedStatus = "Single";
+    if (p.StateStatus.empty() || p.StateStatus == "0") p.StateStatus = "Single";
+    if (p.EmpName.empty()) p.EmpName = "Employee's Name";
+    if (p.EmpAddress.empty()) p.EmpAddress = "Employee's Address for Check";
+    if (p.EmpCityStateZip.empty()) p.EmpCityStateZip = "City, State Zip Code";
+    if (p.EmpSsn.empty()) p.EmpSsn = "Soc Sec #";
+    if (!p.Weekly && !p.BiWeekly) p.Weekly = true;
+    if (p.KpPer == 1) p.KpFix = 0;
+    else if (p.KpFix == 1) p.KpPer = 0;
+    else p.KpPer = 1;
+
+    showProfile();
+    auto boxes = captionBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        if (boxes[i]->empty()) *boxes[i] = kDefaultDedNames[i];
+    if (boxValue(txtHourRate) == 0) txtHourRate = kDefaultRateText;
+    fillVar_();
+}
+
+void FrmTaxInfo::showProfile() {
+    const EmployeeProfile& p = app().profile;
+    txtHourRate = plainNumber(p.HourRate);
+    txtHourRate2 = plainNumber(p.HourRate2);
+    txtTipsRate = plainNumber(p.TipsRate);
+    txtPension = plainNumber(p.PensionPct);
+    txtMuni = plainNumber(p.CrUnion);
+    txtBond = plainNumber(p.Bond);
+    txtMisc = plainNumber(p.HealthIns);
+    txtDues = plainNumber(p.Dues);
+    txtKplan = plainNumber(p.KPlan);
+    txtCafe = plainNumber(p.Cafe);
+    txtFedAddL = plainNumber(p.FedAddL);
+    cboDepend = p.FedExemptions;
+    cboStatus = p.FedStatus;
+    cboDepend2 = std::to_string(p.StateExemptions);
+    cboStatus2 = p.StateStatus;
+    ckNonCity = p.NonCity;
+    ckCafeState = p.CafeDeductState;
+    ckSelfEmp = p.SelfEmp;
+    ckFedExemp = p.FedExempt;
+    ckSSMediExemp = p.SSMediExempt;
+    txtAddress = p.EmpAddress;
+    txtStateCityZip = p.EmpCityStateZip;
+    txtSSnum = p.EmpSsn;
+    txtName = p.EmpName;
+    txtTax5 = p.DedName5;
+    txtTax6 = p.DedName6;
+    txtTax7 = p.DedName7;
+    txtTax8 = p.DedName8;
+    txtTax9 = p.DedName9;
+    showFrequencyAndKPlan();
+}
+
+void FrmTaxInfo::showFrequencyAndKPlan() {
+    const EmployeeProfile& p = app().profile;
+    optWeek = p.Weekly;
+    optBiWeek = p.BiWeekly;
+    setCkKpFix(p.KpFix);
+    setCkKpPer(p.KpPer);
+}
+
+void FrmTaxInfo::setCkKpFix(int v) {
+    ckKpFix = v;
+    ckKpFix_Click();
+}
+
+void FrmTaxInfo::setCkKpPer(int v) {
+    ckKpPer = v;
+    ckKpPer_Click();
+}
+
+void FrmTaxInfo::ckKpFix_Click() {
+    if (ckKpFix == 1) ckKpPer = 0;
+}
+
+void FrmTaxInfo::ckKpPer_Click() {
+    if (ckKpPer == 1) ckKpFix = 0;
+}
+
+bool FrmTaxInfo::fillVar_() {
+    // Everything that must convert is checked first, so a refused box
+    // changes nothing.
+    std::string hourRateText = boxValue(txtHourRate) == 0 ? std::string(kDefaultRateText) : txtHourRate;
+    const auto hourRate = rateOf(hourRateText);
+    const auto hourRate2 = rateOf(txtHourRate2);
+    const auto tipsRate = rateOf(txtTipsRate);
+    const auto stateExemptions = exemptionsOf(cboDepend2);
+    const auto fedExemptions = exemptionsOf(cboDepend);
+    const char* refused = !hourRate        ? "Hourly Rate 1 must be a number."
+                          : !hourRate2     ? "Hourly Rate 2 must be a number."
+                          : !tipsRate      ? "Tips Rate must be a number."
+                          : !fedExemptions ? "Federal exemptions must be a whole number from 0 to 9."
+                          : !stateExemptions ? "State & City exemptions must be a whole number from 0 to 9."
+                                             : nullptr;
+    if (refused) {
+        app().ui().message(refused, kCaption);
+        return false;
+    }
+
+    EmployeeProfile& p = app().profile;
+    p.FedExemptions = isBlank(cboDepend) ? std::string("0") : cboDepend;
+    p.FedStatus = isBlank(cboStatus) ? std::string("Single") : cboStatus;
+    p.StateExemptions = static_cast<std::int16_t>(*stateExemptions);
+    p.StateStatus = isBlank(cboStatus2) ? std::string("Single") : cboStatus2;
+
+    p.PensionPct = boxValue(txtPension);
+    p.CrUnion = boxValue(txtMuni);
+    p.Bond = boxValue(txtBond);
+    p.HealthIns = boxValue(txtMisc);
+    p.Dues = boxValue(txtDues);
+    p.KPlan = boxValue(txtKplan);
+    p.FedAddL = boxValue(txtFedAddL);
+    p.Cafe = boxValue(txtCafe);
+
+    p.NonCity = static_cast<std::int16_t>(ckNonCity);
+    p.FedExempt = static_cast<std::int16_t>(ckFedExemp);
+    p.SSMediExempt = static_cast<std::int16_t>(ckSSMediExemp);
+    p.KpPer = static_cast<std::int16_t>(ckKpPer);
+    p.KpFix = static_cast<std::int16_t>(ckKpFix);
+    p.CafeDeductState = static_cast<std::int16_t>(ckCafeState);
+    p.SelfEmp = static_cast<std::int16_t>(ckSelfEmp);
+    p.Weekly = optWeek;
+    p.BiWeekly = optBiWeek;
+
+    p.HourRate2 = *hourRate2;
+    p.TipsRate = *tipsRate;
+
+    p.EmpAddress = txtAddress;
+    p.EmpCityStateZip = txtStateCityZip;
+    p.EmpSsn = txtSSnum;
+    p.EmpName = txtName;
+    p.DedName5 = txtTax5;
+    p.DedName6 = txtTax6;
+    p.DedName7 = txtTax7;
+    p.DedName8 = txtTax8;
+    p.DedName9 = txtTax9;
+
+    txtHourRate = hourRateText;
+    p.HourRate = *hourRate;
+
+    showDeductionCaptions();
+    showTableNotice();
+    return SaveOT(app());
+}
+
+void FrmTaxInfo::ClearAll() {
+    EmployeeProfile& p = app().profile;
+    p.HourRate = p.HourRate2 = p.TipsRate = 0;
+    p.StateExemptions = 0;
+    p.FedAddL = p.PensionPct = p.CrUnion = p.Bond = p.HealthIns = p.Dues = p.KPlan = p.Cafe = 0;
+    p.NonCity = p.FedExempt = p.SSMediExempt = p.CafeDeductState = p.SelfEmp = 0;
+    p.FedExemptions = "0";
+    p.FedStatus = "Single";
+    p.StateStatus = "Single";
+    p.Weekly = true;
+    p.BiWeekly = false;
+    p.KpPer = 1;
+    p.KpFix = 0;
+    p.EmpAddress = "Employee's Address for Check";
+    p.EmpCityStateZip = "City, State Zip Code";
+    p.EmpSsn = "Soc Sec #";
+    p.EmpName = "Employee's Name";
+    p.DedName5 = kNewDedNames[0];
+    p.DedName6 = kNewDedNames[1];
+    p.DedName7 = kNewDedNames[2];
+    p.DedName8 = kNewDedNames[3];
+    p.DedName9 = kNewDedNames[4];
+    // A screen not loaded shows the reset values when it next opens.
+    if (loaded) {
+        showProfile();
+        txtHourRate = kDefaultRateText;
+    }
+}
+
+void FrmTaxInfo::cmdOk_Click() {
+    if (!fillVar_()) return;
+    saveEverything();
+    unload();
+}
+
+void FrmTaxInfo::Command1_Click() { unload(); }
+
+void FrmTaxInfo::showDeductionCaptions() {
+    Form1& sheet = app().form1();
+    auto boxes = captionBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i) sheet.lbTaxTag[5 + i] = *boxes[i];
+}
+
+void FrmTaxInfo::showTableNotice() {
+    app().form1().lbTableNotice = app().profile.Weekly ? "Weekly Tax Tables" : "Bi-Weekly Tax Tables";
+}
+
+void FrmTaxInfo::saveEverything() { app().frmSaveUser().cmdSaveUser_Click(); }
+
+}  // namespace qv

@@ -1,0 +1,181 @@
+#include "leave/dialog_vac.h"
+
+#include "common/date.h"
+#include "common/format.h"
+#include "common/key_filter.h"
+#include "common/numbers.h"
+#include "paysheet/app.h"
+
+namespace qv {
+
+DialogVac& App::dialogVac() { return formIn(dialogVac_); }
+
+namespace {
+
+constexpr DialogVac::Kind kKinds[] = {DialogVac::Kind::Vacation, DialogVac::Kind::Holiday, DialogVac::Kind::Sick};
+
+float boxValue(const std::string& text) { return static_cast<float>(valueOf(text)); }
+
+struct KindFields {
+    float* bal;
+    float* start;
+    std::array<float, kLeaveRows>* taken;
+    std::array<std::string, kLeaveRows>* date;
+};
+
+KindFields fieldsOf(LeaveBalances& lv, DialogVac::Kind k) {
+    switch (k) {
+        case DialogVac::Kind::Vacation: return {&lv.VacBal, &lv.VacStart, &lv.VacTaken, &lv.VacDate};
+        case DialogVac::Kind::Holiday: return {&lv.HolBal, &lv.HolStart, &lv.HolTaken, &lv.HolDate};
+        case DialogVac::Kind::Sick: break;
+    }
+    return {&lv.SickBal, &lv.SickStart, &lv.SickTaken, &lv.SickDate};
+}
+
+// Applies one key to a box's text as the text box would: backspace drops the
+// last character, anything else is appended.
+void typeKey(std::string& box, char key) {
+    if (key == kBackspace) {
+        if (!box.empty()) box.pop_back();
+    } else {
+        box.push_back(key);
+    }
+}
+
+}  // namespace
+
+DialogVac::DialogVac(App& app) : Form(app) {}
+
+std::string& DialogVac::startBox(Kind k) {
+    return k == Kind::Vacation ? txtVacBal : k == Kind::Holiday ? txtHolBal : txtSickBal;
+}
+std::string& DialogVac::balanceLabel(Kind k) {
+    return k == Kind::Vacation ? lbVacBal : k == Kind::Holiday ? lbHolBal : lbSickBal;
+}
+std::array<std::string, kLeaveRows>& DialogVac::dateBoxes(Kind k) {
+    return k == Kind::Vacation ? txtVdate : k == Kind::Holiday ? txtHdate : txtSdate;
+}
+std::array<std::string, kLeaveRows>& DialogVac::daysBoxes(Kind k) {
+    return k == Kind::Vacation ? txtVcnt : k == Kind::Holiday ? txtHcnt : txtScnt;
+}
+
+void DialogVac::resetControls() {
+    for (Kind k : kKinds) {
+        startBox(k).clear();
+        balanceLabel(k).clear();
+        for (auto& s : dateBoxes(k)) s.clear();
+        for (auto& s : daysBoxes(k)) s.clear();
+    }
+}
+
+void DialogVac::Form_Load() { openingSequence(); }
+
+void DialogVac::open() {
+    if (loaded) openingSequence();
+    else ensureLoaded();
+    visible = true;
+}
+
+void DialogVac::openingSequence() {
+    lastReadOk_ = readAndShow();
+    for (Kind k : kKinds) {
+        if (startBox(k).empty()) startBox(k) = "0";
+        recompute(k);
+    }
+}
+
+bool DialogVac::readAndShow() {
+    const bool ok = loadLeaveFile(app());
+    showFields();
+    return ok;
+}
+
+void DialogVac::showFields() {
+    LeaveBalances& lv = app().leave;
+    for (Kind k : kKinds) {
+        KindFields f = fieldsOf(lv, k);
+        balanceLabel(k) = plainNumber(*f.bal);
+        startBox(k) = plainNumber(*f.start);
+        for (std::size_t i = 0; i < kLeaveRows; ++i) {
+            daysBoxes(k)[i] = plainNumber((*f.taken)[i]);
+            dateBoxes(k)[i] = (*f.date)[i];
+        }
+    }
+}
+
+bool DialogVac::GetVac() {
+    if (!loaded) {
+        ensureLoaded();
+        return lastReadOk_;
+    }
+    return readAndShow();
+}
+
+float DialogVac::balanceOf(Kind k) {
+    // The days are added in single precision, one box at a time.
+    float taken = 0;
+    for (const auto& box : daysBoxes(k)) taken = sgl(ext(taken) + ext(boxValue(box)));
+    return sgl(ext(boxValue(startBox(k))) - ext(taken));
+}
+
+void DialogVac::recompute(Kind k) { balanceLabel(k) = plainNumber(balanceOf(k)); }
+
+bool DialogVac::SaveVac() {
+    ensureLoaded();
+    LeaveBalances& lv = app().leave;
+    for (Kind k : kKinds) {
+        KindFields f = fieldsOf(lv, k);
+        for (std::size_t i = 0; i < kLeaveRows; ++i) {
+            (*f.taken)[i] = boxValue(daysBoxes(k)[i]);
+            (*f.date)[i] = dateBoxes(k)[i];
+        }
+        // The balance is what its label shows; the label follows the boxes.
+        recompute(k);
+        *f.bal = static_cast<float>(convertNumber(balanceLabel(k)).value_or(0.0));
+        *f.start = boxValue(startBox(k));
+    }
+    return saveLeaveFile(app());
+}
+
+void DialogVac::clearVac() {
+    ensureLoaded();
+    app().leave = LeaveBalances{};
+    for (Kind k : kKinds) {
+        startBox(k) = "0";
+        for (auto& s : dateBoxes(k)) s.clear();
+        for (auto& s : daysBoxes(k)) s = "0";
+        recompute(k);
+    }
+}
+
+void DialogVac::OKButton_Click() {
+    // A failed write keeps the window open with the user's entries.
+    if (SaveVac()) hide();
+}
+
+void DialogVac::cmdClear_Click() { clearVac(); }
+
+void DialogVac::mnuHelp_Click() { app().ui().openDocument(app().pathOf("Qvhelp.chm")); }
+
+bool DialogVac::startBox_KeyPress(Kind k, char key) {
+    if (!numericKeyAccepted(key)) return false;
+    typeKey(startBox(k), key);
+    recompute(k);
+    return true;
+}
+
+bool DialogVac::daysBox_KeyPress(Kind k, std::size_t row, char key) {
+    if (row >= kLeaveRows || !numericKeyAccepted(key)) return false;
+    typeKey(daysBoxes(k)[row], key);
+    recompute(k);
+    return true;
+}
+
+void DialogVac::dateBox_Click(Kind k, std::size_t row) {
+    if (row >= kLeaveRows) return;
+    std::string& box = dateBoxes(k)[row];
+    const Date start = parseShortDate(box).value_or(app().clock().today());
+    if (auto chosen = app().ui().pickDate(start)) box = shortDate(*chosen);
+}
+
+}  // namespace qv

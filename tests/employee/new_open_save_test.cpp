@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include "employee/frm_save_user.h"
+#include "employee/new_open_save.h"
+#include "employee/saved_period.h"
+#include "../paysheet/paysheet_fixture.h"
+
+namespace qv {
+namespace {
+
+using Employees = testing::PaySheetSession;
+
+TEST_F(Employees, NewEmployeeWritesEveryFile) {
+    sheet();
+    ui().answerNo().answerInput("Smith");
+    sheet().mnuNew_Click();
+    for (const char* ext : {".use", ".and", ".cfe", ".ovw", ".hol", ".sta", ".cti", ".nci"})
+        EXPECT_TRUE(exists(std::string("Smith") + ext)) << ext;
+    EXPECT_EQ(app().UserFile, "Smith");
+    EXPECT_EQ(sheet().lbUser, "Smith");
+}
+
+TEST_F(Employees, NewAtAnExistingNameKeepsTheCurrentEmployee) {
+    ui().answerNo().answerInput("Smith");
+    sheet().mnuNew_Click();
+    ui().answerNo().answerInput("Jones");
+    sheet().mnuNew_Click();
+    ui().clearShown();
+    ui().answerNo().answerInput("Smith");
+    sheet().mnuNew_Click();
+    ASSERT_EQ(ui().messages().size(), 1u);
+    EXPECT_EQ(ui().messages()[0], "........Smith already exists. Use Open");
+    EXPECT_EQ(app().UserFile, "Jones");
+    EXPECT_EQ(app().frmSaveUser().txtSaveUser, "Jones");
+}
+
+TEST_F(Employees, NameThatCannotBeAFileNameIsRefused) {
+    sheet();
+    const auto before = filesIn(folder());
+    for (const char* bad : {"../x", "a/b", "a\tb"}) {
+        ui().clearShown();
+        ui().answerNo().answerInput(bad);
+        sheet().mnuNew_Click();
+        EXPECT_EQ(ui().messages().size(), 1u) << bad;
+        EXPECT_EQ(app().UserFile, "");
+    }
+    EXPECT_EQ(filesIn(folder()), before);
+}
+
+TEST_F(Employees, OpenFromAnotherFolderMovesTheWorkingFolder) {
+    ui().answerNo().answerInput("Smith");
+    sheet().mnuNew_Click();
+    const auto other = newFolder();
+    for (const char* ext : {".use", ".and", ".cfe", ".ovw", ".hol", ".sta", ".cti", ".nci"})
+        std::filesystem::copy_file(folder() / (std::string("Smith") + ext), other / (std::string("Lee") + ext));
+    ui().answerFile(other / "Lee.use");
+    sheet().mnuOpen_Click();
+    EXPECT_EQ(app().UserFile, "Lee");
+    EXPECT_EQ(app().folder(), other);
+    EXPECT_EQ(sheet().Caption, "  User:  Lee");
+}
+
+TEST_F(Employees, PeriodSavedAndRestored) {
+    editProfile([](EmployeeProfile& p) { p.HourRate = 10; });
+    calculate({"40"});
+    sheet().txtWeek = "12/8/2017";
+    ASSERT_TRUE(sheet().cmdSavePrev_Click());
+    EXPECT_EQ(sheet().txtAmount[1], "0");  // empty boxes become "0"
+    ASSERT_TRUE(exists("12_8_2017  .prv"));
+    const std::string gross = sheet().lbGross;
+    sheet().cmdClear_Click();
+    ui().answerFile(folder() / "12_8_2017  .prv");
+    ASSERT_TRUE(sheet().cmdPeriod_Click());
+    EXPECT_EQ(sheet().txtAmount[0], "40");
+    EXPECT_EQ(sheet().lbGross, "400.00");
+    EXPECT_EQ(sheet().txtWeek, "12/8/2017");
+    // A pay date that cannot be part of a file name is refused.
+    sheet().txtWeek = "12:8";
+    ui().clearShown();
+    EXPECT_FALSE(sheet().cmdSavePrev_Click());
+    EXPECT_EQ(ui().messages().size(), 1u);
+}
+
+}  // namespace
+}  // namespace qv
