@@ -1,9 +1,11 @@
 #include "common/format.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 namespace qv {
 namespace {
@@ -18,16 +20,22 @@ struct Decimal {
     bool isZero() const { return digits.empty(); }
 };
 
-Decimal toDecimal(long double v, int significant) {
+// Every caller passes a float or a double, so the value is exact as a double.
+// std::to_chars rounds exactly like printf but never looks at the C locale
+// (a desktop session may set one whose decimal point is a comma).
+Decimal toDecimal(double v, int significant) {
     Decimal d;
     if (!std::isfinite(v) || v == 0) return d;
     d.negative = v < 0;
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*Le", significant - 1, std::fabs(v));
+    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, significant - 1);
     // buf: d.ddddde[+-]xx
-    std::string s(buf);
+    std::string_view s(buf, static_cast<std::size_t>(res.ptr - buf));
     auto epos = s.find('e');
-    int exp = std::atoi(s.c_str() + epos + 1);
+    int exp = 0;
+    std::string_view e = s.substr(epos + 1);
+    if (!e.empty() && e.front() == '+') e.remove_prefix(1);
+    std::from_chars(e.data(), e.data() + e.size(), exp);
     std::string mant;
     for (std::size_t i = 0; i < epos; ++i)
         if (s[i] != '.') mant.push_back(s[i]);

@@ -1,6 +1,7 @@
 #include "common/numbers.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -41,10 +42,19 @@ std::size_t parseDecimal(const std::string& s, double& out) {
         while (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j]))) { ++j; ++expDigits; }
         if (expDigits > 0) end = j;
     }
-    std::string text = s.substr(0, end);
+    std::string text = s.substr(s[0] == '+' ? 1 : 0, s[0] == '+' ? end - 1 : end);
     for (char& c : text)
         if (c == 'd' || c == 'D') c = 'e';
-    out = std::strtod(text.c_str(), nullptr);
+    // from_chars reads the decimal point whatever the C locale says; a value
+    // beyond a double's range reads as infinity, as strtod gives it.
+    auto res = std::from_chars(text.data(), text.data() + text.size(), out);
+    if (res.ec == std::errc::result_out_of_range) {
+        const bool negative = !text.empty() && text[0] == '-';
+        std::size_t e = text.find_first_of("eE");
+        const bool tiny = e != std::string::npos && text.find('-', e) != std::string::npos;
+        out = tiny ? (negative ? -0.0 : 0.0)
+                   : (negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity());
+    }
     return end;
 }
 

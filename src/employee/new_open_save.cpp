@@ -7,10 +7,15 @@
 #include "common/file_io.h"
 #include "employee/frm_save_user.h"
 #include "federal/federal_tables.h"
+#include "ledger/frm_year.h"
+#include "ledger/mdi_form1.h"
+#include "ledger/year_ledger.h"
 #include "local/city_tables.h"
 #include "local/dialog_city.h"
 #include "local/dialog_non_city.h"
 #include "local/non_city_table.h"
+#include "state/dialog_state.h"
+#include "state/state_settings.h"
 #include "paysheet/app.h"
 #include "paysheet/calculate.h"
 #include "paysheet/form1.h"
@@ -36,17 +41,30 @@ void showUserOnSheet(App& app) {
 }
 
 // The other parts of an employee, reset, loaded and shown.
-void resetForNewUser(App&) {}
+void resetLedger(App& app) { app.frmYear().ClearAll(); }
+
+void resetForNewUser(App& app) {
+    resetLedger(app);
+    closeLedgerWindows(app);
+}
 void applyNewUserPresets(App& app) {
+    DialogState& state = app.dialogState();
+    state.ensureLoaded();
+    state.cmdDefault_Click();
+    state.unload();
     DialogCity& city = app.dialogCity();
     city.ensureLoaded();
     city.cmdDefault_Click();
     city.unload();
 }
-void resetLedger(App&) {}
-void closeLedgerWindows(App&) {}
 bool loadEmployeeFiles(App& app) {
     if (LoadFederalTables(app)) app.form1().lbTaxVer = app.federal.FedTableVer;
+    LoadAnnual(app);
+    LoadStateFile(app);
+    DialogState& state = app.dialogState();
+    state.ensureLoaded();
+    state.CheckFor();
+    if (!state.fillVari()) return false;
     OpenCityTables(app);
     OpenNonCityTable(app);
     return true;
@@ -127,11 +145,14 @@ void ExitProgram(App& app) {
 }
 
 bool saveEmployeeFiles(App& app) {
+    if (!SaveStateFile(app)) return false;
     if (!SaveCityTables(app)) return false;
     if (!SaveNonCityTable(app)) return false;
     return true;
 }
 void closeEmployeeWindows(App& app) {
+    closeLedgerWindows(app);
+    app.dialogState().unload();
     app.dialogCity().unload();
     app.dialogNonCity().unload();
 }

@@ -1,6 +1,7 @@
 #include "ledger/frm_year.h"
 
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 
 #include "common/format.h"
@@ -35,6 +36,27 @@ float toSingle(double v) {
     if (v > FLT_MAX) return INFINITY;
     if (v < -FLT_MAX) return -INFINITY;
     return static_cast<float>(v);
+}
+
+// The value of a cell. Cells nearly always hold plain amount text such as
+// "1234.50" or "0"; those are read directly (the same correctly rounded
+// number), anything else goes through the general reading of a box.
+double cellValue(const std::string& text) {
+    const char* b = text.data();
+    const char* e = b + text.size();
+    const char* p = b;
+    if (p != e && *p == '-') ++p;
+    bool digits = false, point = false;
+    for (; p != e; ++p) {
+        if (*p >= '0' && *p <= '9') digits = true;
+        else if (*p == '.' && !point) point = true;
+        else return valueOf(text);
+    }
+    if (!digits) return valueOf(text);
+    double v = 0;
+    auto r = std::from_chars(b, e, v);
+    if (r.ec != std::errc() || r.ptr != e) return valueOf(text);
+    return v;
 }
 
 // A pay-sheet amount text in the ledger's form; a text that is no number is
@@ -207,7 +229,7 @@ void FrmYear::Update() {
         const auto s = static_cast<std::size_t>(i);
         LedgerRow& row = ledger.rows[s];
         row.YrDate = txtDate[s];
-        for (auto f : kCellColumns) row.*f = toSingle(valueOf(cell(f)[s]));
+        for (auto f : kCellColumns) row.*f = toSingle(cellValue(cell(f)[s]));
     }
     FrmYearTot& tot = app().frmYearTot();
     tot.ensureLoaded();

@@ -86,12 +86,13 @@ void openYearLedger(App& app) {
     AddAnnual(app);
 }
 
-void closeLedger(App& app) {
+bool closeLedger(App& app) {
     FrmYear& grid = app.frmYear();
+    bool saved = true;
     if (app.ui().askYesNo("     Do you want to save YTD", "Save?")) {
         grid.Update();
         AddAnnual(app);
-        SaveAnnual(app);
+        saved = SaveAnnual(app);
     } else {
         app.form1().show();
     }
@@ -100,6 +101,7 @@ void closeLedger(App& app) {
     MDIForm1& frame = app.mdiForm1();
     frame.LedgerClosing = true;
     frame.MDIForm_QueryUnload();
+    return saved;
 }
 
 }  // namespace qv

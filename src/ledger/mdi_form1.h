@@ -49,7 +49,9 @@ void openYearLedger(App& app);
 
 // The ledger's "&Close": asks "     Do you want to save YTD"; Yes saves the
 // year file, No keeps the rows in memory only; then closes the ledger.
-void closeLedger(App& app);
+// Returns false when the answer was Yes and the file could not be written
+// (the user has been told).
+bool closeLedger(App& app);
 
 // Closes the grid, the totals window and the frame without a question (used
 // when another employee is opened or a new one started, and by "Make

@@ -1,5 +1,6 @@
 #include "ledger/year_ledger.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -38,7 +39,11 @@ constexpr long double kCurrencyLimit = 922337203685477.0L;
 bool addThroughText(float& sum, float value) {
     float s = sgl(ext(sum) + ext(value));
     if (!std::isfinite(s)) return false;
-    sum = std::strtof(fileNumber(s).c_str(), nullptr);
+    // The same decimal as the file text (7 significant digits of the exact
+    // binary value), without building the text.
+    char buf[32];
+    auto printed = std::to_chars(buf, buf + sizeof buf, s, std::chars_format::scientific, 6);
+    std::from_chars(buf, printed.ptr, sum, std::chars_format::scientific);
     return true;
 }
 

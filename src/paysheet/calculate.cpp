@@ -1,5 +1,6 @@
 #include "paysheet/calculate.h"
 
+#include <cmath>
 #include <string>
 
 #include "common/format.h"
@@ -8,6 +9,8 @@
 #include "federal/federal_tables.h"
 #include "federal/federal_withholding.h"
 #include "local/dialog_city.h"
+#include "state/dialog_state.h"
+#include "state/generic_state_tax.h"
 #include "local/local_tax.h"
 #include "paysheet/app.h"
 #include "paysheet/fica.h"
@@ -16,6 +19,8 @@
 namespace qv {
 
 namespace {
+
+constexpr double kLargestAmount = 1e9;
 
 Currency C(long double v) { return Currency::fromDouble(v); }
 
@@ -58,7 +63,9 @@ bool allowanceIndex(double n, int& index) {
 float federalAllowance(App& app, bool single, int n) {
     return single ? app.federal.FedAllowSingle[n] : app.federal.FedAllowMarried[n];
 }
-float stateAllowance(App&, bool, int) { return 0; }
+float stateAllowance(App& app, bool single, int n) {
+    return single ? app.state.StateSgExp[n] : app.state.StateMarExp[n];
+}
 float cityAllowance(App& app, bool single, int n) {
     return single ? app.city.CitySgExp[n] : app.city.CityMarExp[n];
 }
@@ -68,28 +75,39 @@ void federalTax(App& app, bool single) {
     else
         GetFedMarried(app);
 }
-void stateTax(App&) {}
+void stateTax(App& app) { RunStateMethods(app); }
 void localTax(App& app) { GetLocalTax(app); }
-bool roundStateChecked(App&) { return false; }
-float stateAdjustment(App&) { return 0; }
-void clearStateAdjustment(App&) {}
+bool roundStateChecked(App& app) { return app.dialogState().ckRoundOff == 1; }
+float stateAdjustment(App& app) { return app.state.StateAdj; }
+void clearStateAdjustment(App& app) { app.state.StateAdj = 0; }
 void loadFederal(App& app) {
     LoadFederalTables(app);
     app.form1().lbTaxVer = app.federal.FedTableVer;
 }
-void prepareSettings(App& app) { app.dialogCity().ensureLoaded(); }
+void prepareSettings(App& app) {
+    app.dialogCity().ensureLoaded();
+    app.dialogState().ensureLoaded();
+}
 void clearFederal(App& app) { app.federal.clearNumbers(); }
-void closeSettings(App& app) { app.dialogCity().unload(); }
+void closeSettings(App& app) {
+    app.dialogCity().unload();
+    app.dialogState().unload();
+}
 
 }  // namespace
 
-bool amountBoxesAreNumbers(const App& app) {
-    // The pay sheet exists once the App has touched it; the boxes are read only.
-    App& a = const_cast<App&>(app);
-    for (const std::string& text : a.form1().txtAmount) {
+bool amountBoxesAreNumbers(App& app) {
+    for (const std::string& text : app.form1().txtAmount) {
         if (valueOf(text) == 0) continue;  // becomes "0" before it is read
-        if (!convertNumber(text)) return false;
+        auto v = convertNumber(text);
+        // Beyond a billion no pay period makes sense, and the sums would leave
+        // the range of the currency type.
+        if (!v || std::fabs(*v) > kLargestAmount) return false;
     }
+    // The adjustment and the allowance are read from the state settings
+    // while they are open; an unopened dialog reads them from its file.
+    DialogState& d = app.dialogState();
+    if (d.loaded && (!isNumberOrBlank(d.txtStateAdj) || !isNumberOrBlank(d.txtCalAllow))) return false;
     return true;
 }
 
@@ -295,7 +313,13 @@ void Clear_All(App& app) {
     sheet.txtWeek = shortDate(app.clock().today());
 }
 
-void FillBlankStateFields(App&) {}
+void FillBlankStateFields(App& app) {
+    DialogState& d = app.dialogState();
+    d.ensureLoaded();
+    for (std::string* box : {&d.txtSDIpercent, &d.txtSDIwageBase, &d.txtStateAdj, &d.txtCalAllow, &d.txtSUIpercent,
+                             &d.txtSUIwageBase})
+        if (box->empty()) *box = "0";
+}
 
 void CleartxtBox(App& app) {
     for (auto& box : app.form1().txtAmount)

@@ -19,7 +19,7 @@ bool computePayPeriod(App& app);
 
 // True when every amount box holds a number (a box whose value is 0, such as
 // "", "-" or ".", counts as 0).
-bool amountBoxesAreNumbers(const App& app);
+bool amountBoxesAreNumbers(App& app);
 
 void Clear_All(App& app);
 // Empties every amount box whose value is 0.

@@ -1,6 +1,7 @@
 #include "paysheet/fica.h"
 
 #include "paysheet/app.h"
+#include "state/dialog_state.h"
 
 namespace qv {
 
@@ -64,7 +65,13 @@ float insuranceAmount(bool useBase, float wageBase, float percent, Currency totG
 
 namespace qv {
 namespace {
-Currency yearGross(App&) { return Currency(); }
+Currency yearGross(App& app) { return app.ledger.TotGross; }
+
+// A box of the state settings as a single; a text that is not a number
+// leaves the value as it was.
+void readBox(const std::string& text, float& value) {
+    if (auto v = convertNumber(text)) value = static_cast<float>(*v);
+}
 }  // namespace
 
 void GetSocSec(App& app) {
@@ -83,9 +90,16 @@ void GetMedicare(App& app) {
 
 void GetSDI_SUI(App& app) {
     PayPeriod& p = app.period;
+    StateTaxSettings& s = app.state;
+    DialogState& d = app.dialogState();
+    d.ensureLoaded();
+    readBox(d.txtStateAdj, s.StateAdj);
+    readBox(d.txtCalAllow, s.CalAllow);
     const Currency tot = yearGross(app);
     p.SdiYtdWages = sgl((tot + Currency::fromSingle(p.GrossPay)).toLongDouble());
-    p.SuiYtdWages = p.SdiYtdWages;
+    p.SuiYtdWages = sgl((tot + Currency::fromSingle(p.GrossPay)).toLongDouble());
+    p.SdiAmt = insuranceAmount(d.ckSDI == 1, s.SDIWageBase, s.SDIPercent, tot, p.GrossPay, p.SdiYtdWages);
+    p.SuiAmt = insuranceAmount(d.ckSUI == 1, s.SUIWageBase, s.SUIPercent, tot, p.GrossPay, p.SuiYtdWages);
 }
 
 }  // namespace qv

@@ -5,6 +5,7 @@
 #include "employee/frm_save_user.h"
 #include "employee/new_open_save.h"
 #include "federal/federal_tables.h"
+#include "state/dialog_state.h"
 #include "employee/saved_period.h"
 #include "paysheet/app.h"
 #include "paysheet/calculate.h"
@@ -13,7 +14,12 @@ namespace qv {
 
 namespace {
 void startUpFederal(App& app) { LoadFederalTables(app); }
-void startUpSettings(App&) {}
+// The state settings are prepared as their dialog does when it opens,
+// without showing it.
+void startUpSettings(App& app, Form1& sheet) {
+    app.dialogState().ensureLoaded();
+    if (app.state.UseLouis == 1) sheet.ckLouisPriorVisible = true;
+}
 }  // namespace
 
 Form1& App::form1() {
@@ -80,7 +86,7 @@ void Form1::Form_Load() {
     // 5.
     lbTaxVer = a.federal.FedTableVer;
     // 6, 7.
-    startUpSettings(a);
+    startUpSettings(a, *this);
 }
 
 char Form1::txtAmount_KeyPress(int index, char key) {

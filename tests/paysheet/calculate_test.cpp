@@ -4,6 +4,7 @@
 #include "federal/federal_tables.h"
 #include "paysheet/calculate.h"
 #include "paysheet_fixture.h"
+#include "state/dialog_state.h"
 
 namespace qv {
 namespace {
@@ -168,6 +169,91 @@ TEST_F(Calculation, ClearEmptiesTheSheetAndSetsToday) {
     EXPECT_EQ(sheet().lbGross, "");
     EXPECT_EQ(app().period.GrossPay, 0.0f);
     EXPECT_EQ(sheet().txtWeek, "6/1/2018");
+}
+
+}  // namespace
+}  // namespace qv
+
+namespace qv {
+namespace {
+
+class StateAndLocal : public testing::PaySheetSession {
+protected:
+    void employee(bool biWeekly) {
+        editProfile([&](EmployeeProfile& p) {
+            p.HourRate = 10;
+            p.StateStatus = "Single";
+            p.StateExemptions = 0;
+            p.FedStatus = "Single";
+            p.FedExemptions = "0";
+            p.Weekly = !biWeekly;
+            p.BiWeekly = biWeekly;
+        });
+    }
+    // Types into the state settings and presses SAVE.
+    void stateSettings(const char* adjustment, int roundState) {
+        DialogState& d = app().dialogState();
+        d.show();
+        d.txtStateAdj = adjustment;
+        d.ckRoundOff = roundState;
+        d.OKButton_Click();
+    }
+};
+
+TEST_F(StateAndLocal, GenericTableBiWeeklyAndWeekly) {
+    employee(true);
+    calculate({"40"});  // 400 bi-weekly, allowance 284.6
+    EXPECT_EQ(app().period.StateWage, sgl(ext(400.0f) - ext(284.6f)));
+    EXPECT_EQ(sheet().lbTaxDed[3], "4.62");
+    employee(false);
+    calculate({"20"});  // 200 weekly, allowance halved
+    EXPECT_EQ(app().period.StateWage, sgl(ext(200.0f) - ext(284.6f) / 2));
+    EXPECT_EQ(sheet().lbTaxDed[3], "2.31");
+}
+
+TEST_F(StateAndLocal, AdjustmentFloorAndRoundState) {
+    employee(true);
+    struct Case {
+        const char* adjustment;
+        int round;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"-50", 0, ".00"},    // a negative state tax is withheld as 0
+        {"7.88", 0, "12.50"},  // 4.616 + 7.88
+        {"7.88", 1, "12.00"},  // half a dollar to the even dollar
+        {"8.88", 1, "14.00"},
+        {"0", 1, "5.00"},
+    };
+    for (const auto& c : cases) {
+        stateSettings(c.adjustment, c.round);
+        calculate({"40"});
+        EXPECT_EQ(sheet().lbTaxDed[3], c.shown) << c.adjustment << " round " << c.round;
+        EXPECT_GE(app().period.StateTax.number(), 0.0);
+    }
+}
+
+TEST_F(StateAndLocal, CityTaxWorkedExamples) {
+    employee(true);
+    calculate({"100"});  // 1000 bi-weekly: 807.7 in row 4
+    EXPECT_EQ(sheet().lbTaxDed[4], "24.03");
+    employee(false);
+    calculate({"50"});  // 500 weekly: 403.85 in row 4 of the halved table
+    EXPECT_EQ(sheet().lbTaxDed[4], "12.02");
+}
+
+TEST_F(StateAndLocal, CafeteriaPlanLowersStateWagesFromTheFirstCalculation) {
+    editProfile([](EmployeeProfile& p) {
+        p.HourRate = 10;
+        p.BiWeekly = true;
+        p.StateStatus = "Single";
+        p.Cafe = 50;
+        p.CafeDeductState = 1;
+    });
+    calculate({"40"});
+    EXPECT_EQ(app().period.CafeState, 50.0f);
+    EXPECT_EQ(app().period.StateWage, sgl(ext(400.0f) - ext(284.6f) - 50));
+    EXPECT_EQ(sheet().lbCafe, "50.00");
 }
 
 }  // namespace

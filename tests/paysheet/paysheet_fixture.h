@@ -14,6 +14,7 @@
 #include "paysheet/app.h"
 #include "paysheet/form1.h"
 #include "platform/headless/scripted_ui.h"
+#include "state/state_settings.h"
 
 namespace qv::testing {
 
@@ -71,7 +72,9 @@ protected:
     }
 
 private:
-    void saveProfileFiles() {}
+    // What the profile screen's Save writes: the profile files and the state
+    // file, which carries five of the profile's fields.
+    void saveProfileFiles() { SaveStateFile(app_); }
 
     static std::filesystem::path makeFolder(const std::string& prefix) {
         static std::atomic<int> counter{0};

@@ -1,0 +1,49 @@
+// quorvane-cli export: the year ledger copied into an .xlsx workbook in the
+// working folder, as the ledger's "&Excel" does; prints the workbook's path.
+#include <iostream>
+
+#include "cli/command.h"
+#include "common/file_io.h"
+#include "ledger/ledger_export.h"
+#include "ledger/mdi_form1.h"
+#if QUORVANE_HAS_DESKTOP
+#include "platform/xlsx_spreadsheet.h"
+#endif
+
+namespace qv::cli {
+namespace {
+
+int run(Session& s) {
+#if QUORVANE_HAS_DESKTOP
+    App& app = *s.app;
+    platform::XlsxSpreadsheet sheet(s.ui);
+    app.spreadsheet = &sheet;
+    openYearLedger(app);
+    exportLedger(app);
+    closeLedgerWindows(app);
+    app.spreadsheet = nullptr;
+    // The export itself never reports; an export that saved nothing failed.
+    if (sheet.savedPath().empty()) {
+        std::cerr << "quorvane-cli export: the workbook " << ledgerWorkbookPath(app).string()
+                  << " could not be written.\n";
+        return kFailed;
+    }
+    std::cout << sheet.savedPath().string() << "\n";
+    return kOk;
+#else
+    (void)s;
+    std::cerr << "quorvane-cli export: this build has no workbook writer.\n";
+    return kFailed;
+#endif
+}
+
+Registrar registrar{Command{
+    "export",
+    "Export the year ledger to a workbook (\"<employee> Year To Date.xlsx\"); prints its path",
+    nullptr,
+    nullptr,
+    run,
+}};
+
+}  // namespace
+}  // namespace qv::cli
