@@ -1,33 +1,65 @@
 #include "common/file_io.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <random>
-#include <sstream>
 
 namespace qv {
 
+namespace {
+
+// Opens a regular file (or anything but a folder) for reading; -1 when that
+// is not possible. A folder opens on this system, but is no file.
+int openForReading(const std::filesystem::path& path, struct stat* st) {
+    int fd;
+    do fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0) return -1;
+    if (::fstat(fd, st) != 0 || S_ISDIR(st->st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+}  // namespace
+
 bool fileExists(const std::filesystem::path& path) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return false;
-    std::ifstream in(path, std::ios::binary);
-    return in.is_open();
+    struct stat st {};
+    int fd = openForReading(path, &st);
+    if (fd < 0) return false;
+    ::close(fd);
+    return true;
 }
 
 std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return ss.str();
+    struct stat st {};
+    int fd = openForReading(path, &st);
+    if (fd < 0) return std::nullopt;
+    std::string out;
+    // The size is a hint only: the file may change while it is read.
+    std::size_t capacity = st.st_size > 0 ? static_cast<std::size_t>(st.st_size) + 1 : 4096;
+    out.resize(capacity);
+    std::size_t used = 0;
+    for (;;) {
+        if (used == out.size()) out.resize(out.size() * 2);
+        ssize_t n = ::read(fd, out.data() + used, out.size() - used);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0) break;
+        used += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    out.resize(used);
+    return out;
 }
 
 namespace {

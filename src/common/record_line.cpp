@@ -86,7 +86,7 @@ void RecordReader::fail(const std::string& what) const {
     throw RecordReadError(fileName_, fileName_ + ": " + what);
 }
 
-RecordReader::Field RecordReader::next(const char* what) {
+const RecordReader::Field& RecordReader::next(const char* what) {
     if (pos_ >= fields_.size())
         fail("the file ends before field " + std::to_string(pos_ + 1) + " (" + what + ")");
     return fields_[pos_++];
@@ -95,8 +95,8 @@ RecordReader::Field RecordReader::next(const char* what) {
 bool RecordReader::atEnd() { return pos_ >= fields_.size(); }
 
 double RecordReader::number(const char* what) {
-    Field f = next(what);
-    std::string t = f.text;
+    const Field& f = next(what);
+    const std::string& t = f.text;
     bool blank = t.find_first_not_of(" \t") == std::string::npos;
     if (blank) return 0.0;
     if (t == "#TRUE#") return -1.0;
@@ -128,7 +128,7 @@ std::int16_t RecordReader::integer() {
 }
 
 bool RecordReader::boolean() {
-    Field f = next("#TRUE# or #FALSE#");
+    const Field& f = next("#TRUE# or #FALSE#");
     if (f.text == "#TRUE#") return true;
     if (f.text == "#FALSE#" || f.text.empty()) return false;
     auto v = convertNumber(f.text);
@@ -137,12 +137,12 @@ bool RecordReader::boolean() {
 }
 
 std::string RecordReader::text() {
-    Field f = next("a text");
+    const Field& f = next("a text");
     return f.text;
 }
 
 NumOrText RecordReader::value() {
-    Field f = next("a value");
+    const Field& f = next("a value");
     if (f.quoted) return NumOrText(f.text);
     if (f.text.empty()) return NumOrText();
     if (f.text == "#TRUE#") return NumOrText(std::string("#TRUE#"));

@@ -72,7 +72,7 @@ private:
         std::string text;
         bool quoted = false;
     };
-    Field next(const char* what);
+    const Field& next(const char* what);
     double number(const char* what);
     [[noreturn]] void fail(const std::string& what) const;
 
