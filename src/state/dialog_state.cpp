@@ -8,6 +8,8 @@
 #include "common/format.h"
 #include "common/key_filter.h"
 #include "common/numbers.h"
+#include "employee/frm_save_user.h"
+#include "employee/new_open_save.h"
 #include "paysheet/app.h"
 #include "paysheet/form1.h"
 #include "state/state_settings.h"
@@ -649,11 +651,19 @@ void DialogState::setLouisPriorVisible(bool visible) {
 }
 
 void DialogState::writeDefaultFiles() {
-    const std::string current = app().UserFile;
-    app().UserFile.clear();
-    SaveStateFile(app());
-    app().UserFile = current;
-    unload();
+    App& a = app();
+    const std::string current = a.UserFile;
+    // The profile writer takes the employee's name from the save prompt's
+    // box: empty it so every writer produces the default files.
+    FrmSaveUser& prompt = a.frmSaveUser();
+    prompt.ensureLoaded();
+    prompt.txtSaveUser.clear();
+    a.UserFile.clear();
+    saveEmployeeFiles(a);
+    // The windows holding the current employee close (this dialog among them).
+    closeEmployeeWindows(a);
+    prompt.unload();
+    a.UserFile = current;
 }
 
 }  // namespace qv

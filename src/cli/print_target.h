@@ -1,0 +1,46 @@
+// Where the print commands send their output: --out FILE (a PDF when FILE
+// ends in ".pdf", the character grid when it ends in ".txt") or --printer
+// NAME (a system printer).
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include <memory>
+#include <string>
+
+#include "cli/command.h"
+#include "platform/printer.h"
+
+namespace qv::cli {
+
+struct PrintTarget {
+    std::string out;
+    std::string printerName;
+};
+
+// Declares --out and --printer on a print command.
+void addPrintTargetOptions(CLI::App& sub, PrintTarget& target);
+// A usage message, or empty when exactly one target is given and usable.
+std::string printTargetProblem(const PrintTarget& target);
+
+// The printer of one command run: opened before the command prints, finished
+// after it (the ".txt" file is written then).
+class OpenedPrinter {
+public:
+    // Opens the target and sets session.app->printer. On failure returns
+    // nothing after telling why on stderr.
+    static std::unique_ptr<OpenedPrinter> open(Session& session, const PrintTarget& target);
+    virtual ~OpenedPrinter() = default;
+    // Completes the output; returns an exit status.
+    virtual int finish() = 0;
+    // True when at least one document reached the output.
+    virtual bool printed() const = 0;
+
+protected:
+    OpenedPrinter() = default;
+};
+
+// Reports the messages the program showed while the command ran (stderr).
+void reportMessages(const Session& session);
+
+}  // namespace qv::cli

@@ -1,0 +1,77 @@
+// The system printer on Qt: QPainter on a QPrinter, to a PDF file or to a
+// printer by name, Letter paper. Tab columns are average character widths of
+// the current font at the printer's resolution, so "Arial" (Liberation Sans,
+// its metric twin, where Arial itself is absent) lands the columns where the
+// pre-printed forms expect them.
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/printer.h"
+
+namespace qv::gui {
+
+// Creates the QGuiApplication printing needs when the process has none (the
+// command line, the tests). Without a display it uses the offscreen platform.
+void ensureGuiApplication();
+
+class QtPrinter : public platform::Printer {
+public:
+    // A printer writing every document to this PDF file (a later document
+    // replaces an earlier one).
+    static std::unique_ptr<QtPrinter> toPdf(const std::filesystem::path& file);
+    // A system printer by name; check error() before use: an unknown name is
+    // reported there.
+    static std::unique_ptr<QtPrinter> toSystemPrinter(const std::string& name);
+
+    ~QtPrinter() override;
+
+    void setFontName(std::string_view name) override;
+    void setFontSize(double points) override;
+    void printAt(int column, std::string_view text) override;
+    void print(std::string_view text) override;
+    void endLine() override;
+    void endDocument() override;
+    void setLandscape(bool landscape) override;
+    void printWindowImage(std::string_view windowName) override;
+
+    // How a window's picture is taken; the desktop sets one that renders its
+    // view. By default the top-level window of that object name is grabbed.
+    using WindowGrabber = std::function<QImage(std::string_view windowName)>;
+    void setWindowGrabber(WindowGrabber grabber) { grabber_ = std::move(grabber); }
+
+    // Empty while all is well; otherwise why the output failed.
+    const std::string& error() const { return error_; }
+    // Pages of the documents ended so far.
+    int pagesPrinted() const { return pagesPrinted_; }
+
+private:
+    QtPrinter();
+    bool begin();
+    void applyFont();
+    void draw(const QString& text);
+    void newPageIfBelow(double lineHeight);
+    double averageCharWidth() const;
+
+    std::unique_ptr<QPrinter> printer_;
+    QPainter painter_;
+    QFont font_;
+    mutable QFont widthFor_;
+    mutable double widthCache_ = 0;
+    bool landscape_ = false;
+    double x_ = 0;  // device units from the printable area's left edge
+    double y_ = 0;  // top of the current line
+    int pages_ = 0;
+    int pagesPrinted_ = 0;
+    WindowGrabber grabber_;
+    std::string error_;
+};
+
+}  // namespace qv::gui

@@ -1,0 +1,72 @@
+#include "printing/dlg_print_set.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/numbers.h"
+// TEMPORARY-UNTIL-DEPS #include "employee/profile_files.h"
+#include "paysheet/app.h"
+#include "printing/check_print.h"
+#include "printing/print_sources.h"
+
+namespace qv {
+
+DlgPrintSet& App::dlgPrintSet() { return formIn(dlgPrintSet_); }
+
+namespace {
+
+int roundedOffset(long double v) {
+    if (!std::isfinite(v)) return 0;
+    v = std::clamp(v, -5.0L, 5.0L);
+    return static_cast<int>(roundWholeEven(v));
+}
+
+// What Apply stores: the number the text starts with, held to the list's
+// range so a typed "1e40" never reaches the profile file.
+float storedOffset(std::string_view text) {
+    double v = valueOf(text);
+    if (!std::isfinite(v)) return 0;
+    return static_cast<float>(std::clamp(v, -5.0, 5.0));
+}
+
+}  // namespace
+
+int offsetChoice(std::string_view text) { return roundedOffset(static_cast<long double>(valueOf(text))); }
+
+void DlgPrintSet::Form_Load() {
+    App& a = app();
+    // TEMPORARY-UNTIL-DEPS LoadProfile(a);
+    PrintHorz = roundedOffset(a.profile.CheckHorz);
+    PrintVert = roundedOffset(a.profile.CheckVert);
+    cboHorz = std::to_string(PrintHorz);
+    cboVert = std::to_string(PrintVert);
+    lbWeek = readPaySheet(a).txtWeek;
+}
+
+bool DlgPrintSet::apply() {
+    ensureLoaded();
+    App& a = app();
+    a.profile.CheckHorz = storedOffset(cboHorz);
+    a.profile.CheckVert = storedOffset(cboVert);
+    return true;  // TEMPORARY-UNTIL-DEPS SaveOT(a);
+}
+
+void DlgPrintSet::cmdApply_Click() { apply(); }
+
+void DlgPrintSet::cmdPrint_Click() {
+    // The offsets are saved first, so a check that cannot be printed still
+    // keeps what the user chose.
+    apply();
+    PrintCheck(app());
+    unload();
+}
+
+void DlgPrintSet::cmdCancel_Click() { unload(); }
+
+void DlgPrintSet::resetControls() {
+    cboVert.clear();
+    cboHorz.clear();
+    lbWeek.clear();
+}
+
+}  // namespace qv

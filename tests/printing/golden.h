@@ -1,0 +1,33 @@
+// Compares printed text with a file under tests/printing/golden/. Run with
+// QUORVANE_UPDATE_GOLDEN=1 to write the files afresh after a deliberate
+// layout change (and read the diff before committing it).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace qv::testing {
+
+inline std::filesystem::path goldenPath(const std::string& name) {
+    return std::filesystem::path(__FILE__).parent_path() / "golden" / name;
+}
+
+inline void expectGolden(const std::string& name, const std::string& actual) {
+    const auto path = goldenPath(name);
+    if (std::getenv("QUORVANE_UPDATE_GOLDEN")) {
+        std::ofstream(path, std::ios::binary) << actual;
+        return;
+    }
+    std::ifstream in(path, std::ios::binary);
+    ASSERT_TRUE(in) << "missing golden file " << path;
+    std::stringstream ss;
+    ss << in.rdbuf();
+    EXPECT_EQ(actual, ss.str()) << "printed text differs from " << path;
+}
+
+}  // namespace qv::testing
