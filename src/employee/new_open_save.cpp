@@ -63,6 +63,9 @@ void resetForNewUser(App& app) {
     app.frmTaxInfo().ClearAll();
     app.frmTaxInfo().unload();
     closeCheckWindow(app);
+    // The previous employee's non-resident table must not become the new one's.
+    app.dialogNonCity().unload();
+    app.nonCity = DefaultNonCityTable();
 }
 void applyNewUserPresets(App& app) {
     DialogState& state = app.dialogState();
