@@ -4,7 +4,7 @@
 // the employee's profile.
 #include <optional>
 
-#include "cli/print_calc.h"
+#include "cli/sheet_amounts.h"
 #include "cli/print_target.h"
 #include "printing/dlg_print_set.h"
 #include "printing/frm_checks.h"

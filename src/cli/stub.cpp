@@ -1,5 +1,5 @@
 // quorvane-cli stub: calculate the period, then print its pay stub.
-#include "cli/print_calc.h"
+#include "cli/sheet_amounts.h"
 #include "cli/print_target.h"
 #include "printing/pay_stub.h"
 

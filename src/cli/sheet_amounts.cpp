@@ -1,4 +1,4 @@
-#include "cli/print_calc.h"
+#include "cli/sheet_amounts.h"
 
 #include <sstream>
 #include <vector>

@@ -1,5 +1,5 @@
-// The pay sheet's amounts for the print commands (stub, check): the same
-// options as calc, typed into the pay sheet, then its ADD button.
+// The pay sheet's amounts from the command line (calc, stub, check): the
+// eight boxes, the (2X) option and the Louisiana box, typed in, then ADD.
 #pragma once
 
 #include <CLI/CLI.hpp>
