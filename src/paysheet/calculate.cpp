@@ -60,20 +60,11 @@ bool allowanceIndex(double n, int& index) {
 }
 
 // What the driver asks of the federal, state and local parts and of the ledger.
-float federalAllowance(App& app, bool single, int n) {
-    return single ? app.federal.FedAllowSingle[n] : app.federal.FedAllowMarried[n];
-}
 float stateAllowance(App& app, bool single, int n) {
     return single ? app.state.StateSgExp[n] : app.state.StateMarExp[n];
 }
 float cityAllowance(App& app, bool single, int n) {
     return single ? app.city.CitySgExp[n] : app.city.CityMarExp[n];
-}
-void federalTax(App& app, bool single) {
-    if (single)
-        GetFedSingle(app);
-    else
-        GetFedMarried(app);
 }
 void stateTax(App& app) { RunStateMethods(app); }
 void localTax(App& app) { GetLocalTax(app); }
@@ -134,14 +125,11 @@ bool computePayPeriod(App& app) {
     p.Addit = Currency::fromDouble(convertNumber(sheet.txtAmount[6]).value_or(0));
     p.TipsHrs = boxSingle(sheet.txtAmount[7]);
 
-    // 8. Any status other than "Single" takes the married amounts, as it takes
-    // the married tables.
-    int n = 0;
-    if (allowanceIndex(valueOf(e.FedExemptions), n))
-        p.FedAllow = federalAllowance(app, e.FedStatus == "Single", n);
-    else
-        p.FedAllow = 0;
+    // 8, and 14's doubling for bi-weekly pay. Any status other than "Single"
+    // takes the married amounts, as it takes the married tables.
+    p.FedAllow = FederalAllowance(app.federal, e);
     // 9.
+    int n = 0;
     if (allowanceIndex(e.StateExemptions, n)) {
         const bool single = e.StateStatus == "Single";
         p.StateExemption = stateAllowance(app, single, n);
@@ -171,10 +159,9 @@ bool computePayPeriod(App& app) {
     p.TaxableWages = sgl(ext(p.GrossPay) - ext(e.HealthIns) - ext(p.KPlanAmt));
     p.CafeState = e.CafeDeductState == 1 ? p.CafeAmt : 0.0f;
     // 14.
-    if (e.BiWeekly) p.FedAllow = sgl(ext(p.FedAllow) * 2);
     p.FedWages = sgl(ext(p.TaxableWages) - ext(p.PensionAmt) - ext(p.FedAllow) - ext(p.CafeAmt));
     // 15.
-    if (e.FedExempt == 0) federalTax(app, e.FedStatus == "Single");
+    if (e.FedExempt == 0) GetFedTax(app);
     // 16, 17, 18.
     GetSocSec(app);
     GetMedicare(app);
