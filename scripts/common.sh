@@ -9,6 +9,7 @@ QUORVANE_PACKAGES=(
   libcli11-dev nlohmann-json3-dev
   qt6-base-dev libgl-dev libxlsxwriter-dev
   fonts-liberation poppler-utils unzip
+  dpkg-dev file appstream desktop-file-utils
 )
 
 ensure_packages() {

@@ -21,7 +21,10 @@ inline constexpr int kUsage = 2;
 
 // Options that come before the command.
 struct GlobalOptions {
-    std::filesystem::path folder = ".";
+    // The working folder: --folder, or the user's own (prepared on first use).
+    std::filesystem::path folder;
+    // The folder of shipped files (the federal tables, the help, the pictures).
+    std::filesystem::path shipped;
     std::optional<std::string> user;
     std::optional<std::string> date;
 };

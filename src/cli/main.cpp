@@ -3,12 +3,21 @@
 #include <iostream>
 
 #include "cli/command.h"
+#include "common/shipped_files.h"
 
 namespace qv::cli {
 
 std::vector<Command>& commands() {
     static std::vector<Command> all;
     return all;
+}
+
+// Hands the folder of shipped files to the App, where the help and the
+// pictures are looked up, through its `dataFolder` when the App has that
+// field. (Once every App has it, this is the plain assignment.)
+template <class AppType>
+void useShippedFolder(AppType& app, const std::filesystem::path& shipped) {
+    if constexpr (requires { app.dataFolder = shipped; }) app.dataFolder = shipped;
 }
 
 }  // namespace qv::cli
@@ -18,9 +27,8 @@ int main(int argc, char** argv) {
     CLI::App cliApp{"Quorvane payroll calculator, command-line front end"};
     cliApp.require_subcommand(1);
     Session session;
-    std::string folder = ".";
-    std::string user, date;
-    cliApp.add_option("--folder", folder, "The working folder (default: the current folder)");
+    std::string folder, user, date;
+    auto* folderOpt = cliApp.add_option("--folder", folder, "The working folder (default: $QUORVANE_FOLDER, else ~/Quorvane)");
     auto* userOpt = cliApp.add_option("--user", user, "Open this employee before the command");
     auto* dateOpt = cliApp.add_option("--date", date, "Set the pay date text after opening");
 
@@ -36,7 +44,8 @@ int main(int argc, char** argv) {
         int rc = cliApp.exit(e);
         return rc == 0 ? kOk : kUsage;
     }
-    session.options.folder = folder;
+    session.options.shipped = qv::shippedFolder();
+    session.options.folder = *folderOpt ? std::filesystem::path(folder) : qv::defaultWorkingFolder();
     if (*userOpt) session.options.user = user;
     if (*dateOpt) session.options.date = date;
 
@@ -49,12 +58,22 @@ int main(int argc, char** argv) {
                 return kUsage;
             }
         }
+        // The user's own folder is made ready on first use; a folder named
+        // with --folder is taken as it is.
+        if (!*folderOpt) {
+            std::string problem;
+            if (!qv::prepareWorkingFolder(session.options.folder, session.options.shipped, &problem)) {
+                std::cerr << "quorvane-cli: " << problem << "\n";
+                return kFailed;
+            }
+        }
         std::error_code ec;
         if (!std::filesystem::is_directory(session.options.folder, ec)) {
             std::cerr << "quorvane-cli: the folder \"" << session.options.folder.string() << "\" does not exist.\n";
             return kFailed;
         }
         session.app = std::make_unique<qv::App>(session.ui, session.clock, session.options.folder);
+        useShippedFolder(*session.app, session.options.shipped);
         if (cmd->opensEmployee) {
             int rc = prepareEmployee(session);
             if (rc != kOk) return rc;
