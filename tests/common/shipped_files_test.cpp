@@ -111,9 +111,13 @@ TEST_F(ShippedFiles, PrepareWorkingFolder) {
         EXPECT_EQ(error.empty(), c.ok) << error;
         std::error_code ec;
         fs::permissions(folder / "Federal18.dtt", fs::perms::owner_read | fs::perms::owner_write, ec);
-        if (c.tablesAfter) EXPECT_EQ(readWholeFile(folder / "Federal18.dtt"), c.tablesAfter);
+        if (c.tablesAfter) {
+            EXPECT_EQ(readWholeFile(folder / "Federal18.dtt"), c.tablesAfter);
+        }
         // A broken link stays broken: nothing was written through it.
-        if (fs::is_symlink(folder / "Federal18.dtt")) EXPECT_FALSE(fs::exists(folder / "Federal18.dtt"));
+        if (fs::is_symlink(folder / "Federal18.dtt")) {
+            EXPECT_FALSE(fs::exists(folder / "Federal18.dtt"));
+        }
     }
 }
 
