@@ -13,8 +13,11 @@
 
 namespace qv::testing {
 
+// Found from the tests' source folder as the build names it: __FILE__ may be
+// a path relative to the build folder (ccache's base_dir), which the test
+// programs, run from elsewhere, cannot resolve.
 inline std::filesystem::path goldenPath(const std::string& name) {
-    return std::filesystem::path(__FILE__).parent_path() / "golden" / name;
+    return std::filesystem::path(QUORVANE_FIXTURES).parent_path() / "printing" / "golden" / name;
 }
 
 inline void expectGolden(const std::string& name, const std::string& actual) {
