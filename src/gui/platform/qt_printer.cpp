@@ -46,11 +46,15 @@ void ensureGuiApplication() {
     new QGuiApplication(argc, argv);
 }
 
-QtPrinter::QtPrinter() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)), grabber_(grabTopLevelWindow) {
-    printer_->setPageSize(QPageSize(QPageSize::Letter));
-    printer_->setPageMargins(QMarginsF(kMarginPoints, kMarginPoints, kMarginPoints, kMarginPoints),
-                             QPageLayout::Point);
-    printer_->setFullPage(false);
+void QtPrinter::setUpPage(QPrinter& printer) {
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setPageMargins(QMarginsF(kMarginPoints, kMarginPoints, kMarginPoints, kMarginPoints), QPageLayout::Point);
+    printer.setFullPage(false);
+}
+
+QtPrinter::QtPrinter(QPrinter* printer, std::unique_ptr<QPrinter> owned)
+    : owned_(std::move(owned)), printer_(printer), grabber_(grabTopLevelWindow) {
+    setUpPage(*printer_);
     font_ = QFont(QStringLiteral("Arial"));
     font_.setPointSizeF(10);
 }
@@ -59,9 +63,20 @@ QtPrinter::~QtPrinter() {
     if (painter_.isActive()) painter_.end();
 }
 
+std::unique_ptr<QtPrinter> QtPrinter::owning() {
+    auto owned = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrinter* printer = owned.get();
+    return std::unique_ptr<QtPrinter>(new QtPrinter(printer, std::move(owned)));
+}
+
+std::unique_ptr<QtPrinter> QtPrinter::onto(QPrinter& printer) {
+    ensureGuiApplication();
+    return std::unique_ptr<QtPrinter>(new QtPrinter(&printer, nullptr));
+}
+
 std::unique_ptr<QtPrinter> QtPrinter::toPdf(const std::filesystem::path& file) {
     ensureGuiApplication();
-    std::unique_ptr<QtPrinter> p(new QtPrinter());
+    std::unique_ptr<QtPrinter> p = owning();
     p->printer_->setOutputFormat(QPrinter::PdfFormat);
     p->printer_->setOutputFileName(QString::fromStdString(file.string()));
     return p;
@@ -69,7 +84,7 @@ std::unique_ptr<QtPrinter> QtPrinter::toPdf(const std::filesystem::path& file) {
 
 std::unique_ptr<QtPrinter> QtPrinter::toSystemPrinter(const std::string& name) {
     ensureGuiApplication();
-    std::unique_ptr<QtPrinter> p(new QtPrinter());
+    std::unique_ptr<QtPrinter> p = owning();
     p->printer_->setOutputFormat(QPrinter::NativeFormat);
     p->printer_->setPrinterName(QString::fromStdString(name));
     if (!p->printer_->isValid() || p->printer_->printerName() != QString::fromStdString(name))
@@ -81,7 +96,7 @@ bool QtPrinter::begin() {
     if (painter_.isActive()) return true;
     if (!error_.empty()) return false;
     printer_->setPageOrientation(landscape_ ? QPageLayout::Landscape : QPageLayout::Portrait);
-    if (!painter_.begin(printer_.get())) {
+    if (!painter_.begin(printer_)) {
         error_ = "The printer could not start the document";
         if (printer_->outputFormat() == QPrinter::PdfFormat)
             error_ += " (cannot write \"" + printer_->outputFileName().toStdString() + "\")";
@@ -126,7 +141,7 @@ double QtPrinter::averageCharWidth() const {
                     {'o', 56}, {'p', 17}, {'q', 4},  {'r', 49}, {'s', 56},  {'t', 71}, {'u', 31},
                     {'v', 10}, {'w', 18}, {'x', 3},  {'y', 18}, {'z', 2},   {' ', 166}};
     if (widthFor_ == font_ && widthCache_ > 0) return widthCache_;
-    QFontMetricsF m(font_, printer_.get());
+    QFontMetricsF m(font_, printer_);
     double sum = 0;
     for (const auto& w : kWeights) sum += w.weight * m.horizontalAdvance(QChar(w.c));
     widthFor_ = font_;
@@ -143,7 +158,7 @@ void QtPrinter::newPageIfBelow(double lineHeight) {
 }
 
 void QtPrinter::draw(const QString& text) {
-    QFontMetricsF m(font_, printer_.get());
+    QFontMetricsF m(font_, printer_);
     newPageIfBelow(m.height());
     painter_.drawText(QPointF(x_, y_ + m.ascent()), text);
     x_ += m.horizontalAdvance(text);
@@ -167,7 +182,7 @@ void QtPrinter::print(std::string_view text) {
 
 void QtPrinter::endLine() {
     if (!begin()) return;
-    QFontMetricsF m(font_, printer_.get());
+    QFontMetricsF m(font_, printer_);
     y_ += m.lineSpacing();
     x_ = 0;
     // The page turns when the next text would not fit, so trailing blank
@@ -189,11 +204,16 @@ void QtPrinter::setLandscape(bool landscape) {
     if (!painter_.isActive()) printer_->setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
-void QtPrinter::printWindowImage(std::string_view windowName) {
+QImage QtPrinter::grabWindow(std::string_view windowName) const {
+    return grabber_ ? grabber_(windowName) : QImage();
+}
+
+void QtPrinter::printWindowImage(std::string_view windowName) { printImage(grabWindow(windowName), windowName); }
+
+void QtPrinter::printImage(const QImage& image, std::string_view windowName) {
     // The picture is a document of its own, as the window-image print of
     // the desktop has always been.
     if (painter_.isActive()) endDocument();
-    QImage image = grabber_ ? grabber_(windowName) : QImage();
     if (!begin()) return;
     if (!image.isNull()) {
         QRectF page(0, 0, printer_->width(), printer_->height());

@@ -30,6 +30,11 @@ public:
     // A system printer by name; check error() before use: an unknown name is
     // reported there.
     static std::unique_ptr<QtPrinter> toSystemPrinter(const std::string& name);
+    // A printer drawing on `printer`, which the caller owns (the pages of a
+    // print preview). The page is set up as on every other QtPrinter.
+    static std::unique_ptr<QtPrinter> onto(QPrinter& printer);
+    // Letter paper with the printable area every QtPrinter prints in.
+    static void setUpPage(QPrinter& printer);
 
     ~QtPrinter() override;
 
@@ -42,6 +47,13 @@ public:
     void setLandscape(bool landscape) override;
     void printWindowImage(std::string_view windowName) override;
 
+    // The picture of a window as printWindowImage takes it; null when the
+    // window cannot be pictured.
+    QImage grabWindow(std::string_view windowName) const;
+    // Prints a picture scaled to fit the page, as a document of its own;
+    // `windowName` names it in the error of a null picture.
+    void printImage(const QImage& image, std::string_view windowName);
+
     // How a window's picture is taken; the desktop sets one that renders its
     // view. By default the top-level window of that object name is grabbed.
     using WindowGrabber = std::function<QImage(std::string_view windowName)>;
@@ -53,14 +65,16 @@ public:
     int pagesPrinted() const { return pagesPrinted_; }
 
 private:
-    QtPrinter();
+    QtPrinter(QPrinter* printer, std::unique_ptr<QPrinter> owned);
+    static std::unique_ptr<QtPrinter> owning();
     bool begin();
     void applyFont();
     void draw(const QString& text);
     void newPageIfBelow(double lineHeight);
     double averageCharWidth() const;
 
-    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QPrinter> owned_;
+    QPrinter* printer_;
     QPainter painter_;
     QFont font_;
     mutable QFont widthFor_;
