@@ -11,19 +11,14 @@
 #include "printing/check_print.h"
 #include "printing/pay_stub.h"
 #include "printing/stub_fixture.h"
+#include "support/pdf_reading.h"
 
 namespace qv {
 namespace {
 
-std::string run(const std::string& command) {
-    std::string out;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return out;
-    char buf[4096];
-    while (std::size_t n = fread(buf, 1, sizeof buf, pipe)) out.append(buf, n);
-    pclose(pipe);
-    return out;
-}
+using testing::pdfInfo;
+using testing::pdfPages;
+using testing::pdfText;
 
 class QtPrinterTest : public ::testing::Test {
 protected:
@@ -35,13 +30,6 @@ protected:
         std::filesystem::create_directories(dir);
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
-    std::string pdfText(const std::filesystem::path& pdf) { return run("pdftotext -layout '" + pdf.string() + "' -"); }
-    std::string pdfInfo(const std::filesystem::path& pdf) { return run("pdfinfo '" + pdf.string() + "'"); }
-    int pdfPages(const std::filesystem::path& pdf) {
-        const std::string info = pdfInfo(pdf);
-        const auto at = info.find("Pages:");
-        return at == std::string::npos ? -1 : std::stoi(info.substr(at + 6));
-    }
     std::filesystem::path dir;
 };
 

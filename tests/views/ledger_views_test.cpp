@@ -28,6 +28,7 @@
 #include "overtime/form2.h"
 #include "printing/dlg_print_set.h"
 #include "printing/frm_checks.h"
+#include "support/pdf_reading.h"
 #include "view_session.h"
 
 using qv::testing::ViewSession;
@@ -95,23 +96,8 @@ void pressPrint(QPrintPreviewDialog* preview) {
     print->trigger();
 }
 
-std::string output(const std::string& command) {
-    std::string out;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return out;
-    char buf[4096];
-    while (std::size_t n = fread(buf, 1, sizeof buf, pipe)) out.append(buf, n);
-    pclose(pipe);
-    return out;
-}
-
-int pdfPages(const fs::path& pdf) {
-    const std::string info = output("pdfinfo '" + pdf.string() + "' 2>/dev/null");
-    const auto at = info.find("Pages:");
-    return at == std::string::npos ? -1 : std::stoi(info.substr(at + 6));
-}
-
-std::string pdfText(const fs::path& pdf) { return output("pdftotext -layout '" + pdf.string() + "' - 2>/dev/null"); }
+using qv::testing::pdfPages;
+using qv::testing::pdfText;
 
 void click(QWidget* w, Qt::MouseButton button = Qt::LeftButton) {
     QVERIFY(w);
@@ -529,7 +515,7 @@ void LedgerViewsTest::wholeSessionPrintsTheCommandLinesCheck() {
     const std::string command = std::string("QT_QPA_PLATFORM=offscreen '") + QUORVANE_CLI + "' --folder '" +
                                 copy.string() + "' --date '" + s.sheet().txtWeek + "' check --amounts 40 --out '" +
                                 cli.string() + "' 2>&1";
-    const std::string said = output(command);
+    const std::string said = qv::testing::commandOutput(command);
     QVERIFY2(fs::exists(cli), said.c_str());
     const std::string fromCli = pdfText(cli);
     fs::remove_all(copy);
