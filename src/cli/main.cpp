@@ -12,14 +12,6 @@ std::vector<Command>& commands() {
     return all;
 }
 
-// Hands the folder of shipped files to the App, where the help and the
-// pictures are looked up, through its `dataFolder` when the App has that
-// field. (Once every App has it, this is the plain assignment.)
-template <class AppType>
-void useShippedFolder(AppType& app, const std::filesystem::path& shipped) {
-    if constexpr (requires { app.dataFolder = shipped; }) app.dataFolder = shipped;
-}
-
 }  // namespace qv::cli
 
 int main(int argc, char** argv) {
@@ -73,7 +65,7 @@ int main(int argc, char** argv) {
             return kFailed;
         }
         session.app = std::make_unique<qv::App>(session.ui, session.clock, session.options.folder);
-        useShippedFolder(*session.app, session.options.shipped);
+        session.app->dataFolder = session.options.shipped;
         if (cmd->opensEmployee) {
             int rc = prepareEmployee(session);
             if (rc != kOk) return rc;
