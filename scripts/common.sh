@@ -8,7 +8,8 @@ QUORVANE_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   qt6-base-dev libgl-dev libxlsxwriter-dev
-  fonts-liberation poppler-utils unzip
+  fonts-liberation poppler-utils unzip jq
+  clang-14 libclang-rt-14-dev
 )
 
 ensure_packages() {

@@ -103,17 +103,17 @@ void showProfileCaptions(App& app) {
 
 }  // namespace
 
-void NewUser(App& app) {
+bool NewUser(App& app) {
     platform::Ui& ui = app.ui();
     if (ui.askYesNo("........SAVE PREVIOUS USER?", "Save")) {
         app.frmSaveUser().showModal();
-        if (app.form1().programEnded) return;
+        if (app.form1().programEnded) return false;
     }
     const std::string previous = app.UserFile;
     const std::string name = ui.inputBox("Enter new user:", "File New");
     if (std::string problem = fileNameProblem(name); !problem.empty()) {
         ui.message("\"" + name + "\" cannot be an employee's name. " + problem);
-        return;
+        return false;
     }
     app.UserFile = name;
     app.frmSaveUser().txtSaveUser = name;
@@ -122,12 +122,12 @@ void NewUser(App& app) {
         // The existing employee's files must not receive the current values.
         app.UserFile = previous;
         app.frmSaveUser().txtSaveUser = previous;
-        return;
+        return false;
     }
     showUserOnSheet(app);
     resetForNewUser(app);
     applyNewUserPresets(app);
-    Calcu_late(app);
+    return Calcu_late(app) == CalcOutcome::Done;
 }
 
 bool OpenUser(App& app) {
