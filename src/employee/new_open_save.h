@@ -21,7 +21,10 @@ bool NewUser(App& app);
 bool OpenUser(App& app);
 
 // Asks for a ".use" file and loads that employee; its folder becomes the
-// working folder. False when cancelled or a file could not be read.
+// working folder. Every file of the employee is read before anything
+// changes: when one cannot be read, the corrupt-file message names it and
+// the current employee stays open, unchanged. Cancelling leaves no employee
+// open. False when cancelled or a file could not be read.
 bool OpenFile(App& app);
 
 // File "&Save": the save prompt, modally.
@@ -36,6 +39,7 @@ void ExitProgram(App& app);
 bool saveEmployeeFiles(App& app);
 // The windows a save-all closes: the ledger window and frame, the overtime
 // tracker, the leave balances, the state, city and non-resident dialogs.
+// (The save has taken what was typed into the tracker and the leave window.)
 void closeEmployeeWindows(App& app);
 // The windows closing the save prompt takes with it: the ledger totals, the
 // profile screen and the check window.

@@ -146,14 +146,15 @@ void AddAnnual(App& app) {
     app.frmYearTot().showSums();
 }
 
-void LoadAnnual(App& app) {
+bool LoadAnnual(App& app) {
     // The grid shows what is loaded; loading the grid runs this routine, so a
     // first load goes through the grid's own load.
     FrmYear& grid = app.frmYear();
     if (!grid.loaded) {
         grid.ensureLoaded();
-        return;
+        return grid.loadReadFile();
     }
+    bool read = true;
     AddAnnual(app);
     const bool weekly = app.profile.Weekly;
     if (AnnualExists(app, weekly)) {
@@ -165,9 +166,11 @@ void LoadAnnual(App& app) {
         } catch (const RecordReadError&) {
             app.fileDamaged(app.pathOf(name));
             app.ui().message(corruptFileMessage(name));
+            read = false;
         }
     }
     grid.showRecord();
+    return read;
 }
 
 bool SaveAnnual(App& app) {

@@ -93,9 +93,19 @@ bool exemptionsInRange(App& app) {
     const bool fed = app.profile.FedExempt == 1 || allowanceIndex(valueOf(app.profile.FedExemptions), n);
     return fed && allowanceIndex(app.profile.StateExemptions, n);
 }
+// Every calculation runs on what was last saved: each settings dialog runs
+// its opening sequence afresh (the files read again, the chosen state's
+// preset applied, the boxes copied into the record). A dialog the user has
+// open beside the pay sheet is taken as it stands, so what was typed there
+// counts for this period.
+void reopenHidden(Form& dialog) {
+    if (dialog.visible) return;
+    dialog.unload();
+    dialog.ensureLoaded();
+}
 void prepareSettings(App& app) {
-    app.dialogCity().ensureLoaded();
-    app.dialogState().ensureLoaded();
+    reopenHidden(app.dialogCity());
+    reopenHidden(app.dialogState());
 }
 void clearFederal(App& app) { app.federal.clearNumbers(); }
 void closeSettings(App& app) {
