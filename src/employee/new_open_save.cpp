@@ -141,7 +141,7 @@ std::optional<std::string> firstUnreadableFile(const App& app, const std::filesy
     // The frequency just read picks the overtime and year files.
     const bool weekly = set.profile.Weekly;
     if (auto f = unreadable(folder, name, overtimeExt(weekly), [&](std::string_view c, const std::string& n) {
-            RecordReader in(c, n);
+            RecordReader in(c, n, overtimeRowsLayout(weekly));
             readOvertimeRows(in, set.overtime, weekly);
         }))
         return f;
