@@ -8,8 +8,9 @@ QUORVANE_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   qt6-base-dev libgl-dev libxlsxwriter-dev
-  fonts-liberation poppler-utils unzip
+  fonts-liberation poppler-utils unzip jq
   dpkg-dev file appstream desktop-file-utils
+  clang-14 libclang-rt-14-dev
 )
 
 ensure_packages() {

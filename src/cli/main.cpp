@@ -1,8 +1,10 @@
 // quorvane-cli: the headless front end on the same App and forms as the
 // desktop. Global options, then one command.
 #include <iostream>
+#include <optional>
 
 #include "cli/command.h"
+#include "common/file_io.h"
 #include "common/shipped_files.h"
 
 namespace qv::cli {
@@ -63,6 +65,16 @@ int main(int argc, char** argv) {
         if (!std::filesystem::is_directory(session.options.folder, ec)) {
             std::cerr << "quorvane-cli: the folder \"" << session.options.folder.string() << "\" does not exist.\n";
             return kFailed;
+        }
+        // A command's reads and writes of the employee's files are one step:
+        // two runs on one folder would otherwise lose each other's rows.
+        std::optional<qv::FolderLock> lock;
+        if (cmd->opensEmployee) {
+            lock.emplace(session.options.folder);
+            if (lock->busy()) {
+                std::cerr << qv::FolderLock::kBusyMessage << "\n";
+                return kFailed;
+            }
         }
         session.app = std::make_unique<qv::App>(session.ui, session.clock, session.options.folder);
         session.app->dataFolder = session.options.shipped;

@@ -16,21 +16,19 @@ FrmTaxInfo& App::frmTaxInfo() { return formIn(frmTaxInfo_); }
 
 namespace {
 
-float boxValue(const std::string& text) { return static_cast<float>(valueOf(text)); }
+float boxValue(const std::string& text) { return singleOf(valueOf(text)).value_or(0.0f); }
 
 // A rate box converted as a whole; blank reads as 0.
 std::optional<float> rateOf(const std::string& text) {
     if (text.find_first_not_of(" \t") == std::string::npos) return 0.0f;
-    auto v = convertNumber(text);
-    if (!v) return std::nullopt;
-    return static_cast<float>(*v);
+    return convertSingle(text);
 }
 
 // An exemption count 0 to 9; blank reads as 0.
 std::optional<int> exemptionsOf(const std::string& text) {
     if (text.find_first_not_of(" \t") == std::string::npos) return 0;
     auto v = convertNumber(text);
-    if (!v || *v != static_cast<int>(*v) || *v < 0 || *v > 9) return std::nullopt;
+    if (!v || *v < 0 || *v > 9 || *v != static_cast<int>(*v)) return std::nullopt;
     return static_cast<int>(*v);
 }
 

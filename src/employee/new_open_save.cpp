@@ -141,7 +141,7 @@ std::optional<std::string> firstUnreadableFile(const App& app, const std::filesy
     // The frequency just read picks the overtime and year files.
     const bool weekly = set.profile.Weekly;
     if (auto f = unreadable(folder, name, overtimeExt(weekly), [&](std::string_view c, const std::string& n) {
-            RecordReader in(c, n);
+            RecordReader in(c, n, overtimeRowsLayout(weekly));
             readOvertimeRows(in, set.overtime, weekly);
         }))
         return f;
@@ -176,17 +176,17 @@ void showProfileCaptions(App& app) {
 
 }  // namespace
 
-void NewUser(App& app) {
+bool NewUser(App& app) {
     platform::Ui& ui = app.ui();
     if (ui.askYesNo("........SAVE PREVIOUS USER?", "Save")) {
         app.frmSaveUser().showModal();
-        if (app.form1().programEnded) return;
+        if (app.form1().programEnded) return false;
     }
     const std::string previous = app.UserFile;
     const std::string name = ui.inputBox("Enter new user:", "File New");
     if (std::string problem = fileNameProblem(name); !problem.empty()) {
         ui.message("\"" + name + "\" cannot be an employee's name. " + problem);
-        return;
+        return false;
     }
     app.UserFile = name;
     app.frmSaveUser().txtSaveUser = name;
@@ -195,12 +195,12 @@ void NewUser(App& app) {
         // The existing employee's files must not receive the current values.
         app.UserFile = previous;
         app.frmSaveUser().txtSaveUser = previous;
-        return;
+        return false;
     }
     showUserOnSheet(app);
     resetForNewUser(app);
     applyNewUserPresets(app);
-    Calcu_late(app);
+    return Calcu_late(app) == CalcOutcome::Done;
 }
 
 bool OpenUser(App& app) {

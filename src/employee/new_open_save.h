@@ -12,8 +12,9 @@ class App;
 // name, resets everything to a new employee's values with the New York
 // presets and calculates once, which writes every file of the new employee.
 // A name that cannot be a file name, or one whose ".use" file exists, is
-// refused and the current employee stays current.
-void NewUser(App& app);
+// refused and the current employee stays current. True when the new
+// employee's first calculation ran whole and wrote every file.
+bool NewUser(App& app);
 
 // File "&Open": offers the save prompt, then `OpenFile`. Returns false when
 // no employee was opened (cancelled, or a file could not be read).

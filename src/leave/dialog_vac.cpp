@@ -16,7 +16,7 @@ namespace {
 
 constexpr DialogVac::Kind kKinds[] = {DialogVac::Kind::Vacation, DialogVac::Kind::Holiday, DialogVac::Kind::Sick};
 
-float boxValue(const std::string& text) { return static_cast<float>(valueOf(text)); }
+float boxValue(const std::string& text) { return singleOf(valueOf(text)).value_or(0.0f); }
 
 struct KindFields {
     float* bal;
@@ -133,7 +133,7 @@ bool DialogVac::SaveVac() {
         }
         // The balance is what its label shows; the label follows the boxes.
         recompute(k);
-        *f.bal = static_cast<float>(convertNumber(balanceLabel(k)).value_or(0.0));
+        *f.bal = convertSingle(balanceLabel(k)).value_or(0.0f);
         *f.start = boxValue(startBox(k));
     }
     return saveLeaveFile(app());

@@ -32,10 +32,9 @@ constexpr std::array<float LedgerRow::*, 15> kCellColumns = {
 // becomes an infinity, which the recomputation reports, rather than an
 // undefined conversion.
 float toSingle(double v) {
+    if (auto f = singleOf(v)) return *f;
     if (std::isnan(v)) return 0;
-    if (v > FLT_MAX) return INFINITY;
-    if (v < -FLT_MAX) return -INFINITY;
-    return static_cast<float>(v);
+    return v > 0 ? INFINITY : -INFINITY;
 }
 
 // The value of a cell. Cells nearly always hold plain amount text such as

@@ -55,7 +55,9 @@ void MDIForm1::mnuAdd_Click() {
     AddAnnual(app());
 }
 
-void MDIForm1::mnuExcel_Click() { exportLedger(app()); }
+void MDIForm1::mnuExcel_Click() {
+    if (std::string error = exportLedger(app()); !error.empty()) app().ui().message(error);
+}
 
 bool MDIForm1::MDIForm_QueryUnload() {
     if (LedgerClosing) {

@@ -56,7 +56,13 @@ std::string cityTablesText(const CityTaxTables& t) {
 }
 
 void readCityTables(std::string_view content, const std::string& fileName, CityTaxTables& t) {
-    RecordReader in(content, fileName);
+    static const LineLayout kLayout = [] {
+        LineLayout l = repeatLayout({6}, CityTaxTables::kRows);
+        l.push_back(1);
+        for (int n : repeatLayout({2}, CityTaxTables::kAllowances)) l.push_back(n);
+        return l;
+    }();
+    RecordReader in(content, fileName, kLayout);
     for (int r = 0; r < CityTaxTables::kRows; ++r) {
         t.CityMinBS[r] = in.single();
         t.CityAmtBS[r] = in.single();
@@ -82,6 +88,7 @@ bool LoadCityTables(App& app) {
         if (!content) throw RecordReadError(name, name + ": cannot be read");
         readCityTables(*content, name, app.city);
     } catch (const RecordReadError&) {
+        app.fileDamaged(app.userPath(".cti"));
         app.ui().message(local::corruptFileMessage(name));
         return false;
     }
@@ -93,7 +100,7 @@ bool LoadCityTables(App& app) {
 }
 
 bool SaveCityTables(App& app) {
-    if (!replaceFile(app.userPath(".cti"), cityTablesText(app.city))) {
+    if (!app.saveFile(app.userPath(".cti"), cityTablesText(app.city))) {
         app.ui().message(local::kCheckNumbersMessage);
         return false;
     }

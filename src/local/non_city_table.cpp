@@ -33,7 +33,12 @@ std::string nonCityTableText(const NonCityTable& t) {
 }
 
 NonCityTable parseNonCityTable(std::string_view content, const std::string& fileName) {
-    RecordReader in(content, fileName);
+    static const LineLayout kLayout = [] {
+        LineLayout l = repeatLayout({4}, NonCityTable::kRows);
+        l.push_back(1);
+        return l;
+    }();
+    RecordReader in(content, fileName, kLayout);
     NonCityTable t;
     for (int r = 0; r < NonCityTable::kRows; ++r) {
         t.NonMinBi[r] = in.single();
@@ -55,6 +60,7 @@ bool LoadNonCityTable(App& app) {
         if (!content) throw RecordReadError(name, name + ": cannot be read");
         app.nonCity = parseNonCityTable(*content, name);
     } catch (const RecordReadError&) {
+        app.fileDamaged(app.userPath(".nci"));
         app.ui().message(local::corruptFileMessage(name));
         return false;
     }
@@ -63,7 +69,7 @@ bool LoadNonCityTable(App& app) {
 }
 
 bool SaveNonCityTable(App& app) {
-    if (!replaceFile(app.userPath(".nci"), nonCityTableText(app.nonCity))) {
+    if (!app.saveFile(app.userPath(".nci"), nonCityTableText(app.nonCity))) {
         app.ui().message(local::kCheckNumbersMessage);
         return false;
     }

@@ -32,10 +32,7 @@ double boxNumber(const std::string& text) {
     return valueOf(text);
 }
 
-float toSingle(double v) {
-    if (!std::isfinite(v) || std::fabs(v) > 3.4028234663852886e38) return 0;
-    return static_cast<float>(v);
-}
+float toSingle(double v) { return singleOf(v).value_or(0.0f); }
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/file_io.h"
 #include "federal/federal_tables.h"
 #include "leave/leave_balances.h"
 #include "ledger/year_ledger.h"
@@ -80,6 +81,16 @@ public:
     // Any file name in the working folder.
     std::filesystem::path pathOf(std::string_view name) const { return folder_ / std::string(name); }
 
+    // A file that exists but could not be loaded: no save replaces it unseen.
+    void fileDamaged(const std::filesystem::path& path) { damaged_.note(path); }
+    // How many times a file was found damaged so far in this run.
+    std::size_t damagedFilesSeen() const { return damaged_.seen(); }
+    // Replaces the file with `content` (see replaceFile). A file that could
+    // not be loaded is first moved aside and the user told where it went;
+    // when that is not possible nothing is written. False, with `error`, when
+    // the file was not saved.
+    bool saveFile(const std::filesystem::path& path, std::string_view content, std::string* error = nullptr);
+
     // Platform services.
     platform::Ui& ui() { return ui_; }
     platform::Clock& clock() { return clock_; }
@@ -123,6 +134,7 @@ private:
     platform::Ui& ui_;
     platform::Clock& clock_;
     std::filesystem::path folder_;
+    DamagedFiles damaged_;
 
     // shared_ptr keeps the forms' types out of this header.
     std::shared_ptr<Form1> form1_;

@@ -132,9 +132,10 @@ void Form1::txtAmount_GotFocus(int index) {
 
 void Form1::moveAmountFocus(int index) { txtAmount_GotFocus(index); }
 
-void Form1::cmdCal_Click() {
-    Calcu_late(app());
+CalcOutcome Form1::cmdCal_Click() {
+    const CalcOutcome outcome = Calcu_late(app());
     txtAmount_GotFocus(0);
+    return outcome;
 }
 
 void Form1::cmdClear_Click() { Clear_All(app()); }

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "paysheet/calculate.h"
 #include "paysheet/form.h"
 
 namespace qv {
@@ -97,7 +98,7 @@ public:
     void txtAmount_KeyDown(int index, int keyCode);
     void txtAmount_GotFocus(int index);
 
-    void cmdCal_Click();
+    CalcOutcome cmdCal_Click();
     void cmdClear_Click();
     void mnuClear_Click();
 

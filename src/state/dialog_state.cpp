@@ -22,7 +22,6 @@ DialogState& App::dialogState() { return formIn(dialogState_); }
 
 namespace {
 
-constexpr std::string_view kNonNumeric = "You have entered a NON numerial.";
 constexpr std::string_view kUnusedMin = "999999";
 
 // The text a box gets when it is exactly empty: the tables and allowances of
@@ -55,11 +54,7 @@ void fillIfEmpty(std::string& box, std::string_view text) {
 
 // A box's text as a single; nothing when it is no number or beyond a single's range.
 std::optional<float> boxNumber(const std::string& text) {
-    auto v = convertNumber(text);
-    if (!v) return std::nullopt;
-    const float f = static_cast<float>(*v);
-    if (!std::isfinite(f)) return std::nullopt;
-    return f;
+    return convertSingle(text);
 }
 
 }  // namespace
@@ -510,7 +505,9 @@ void DialogState::CheckFor() {
 
 bool DialogState::fillVari() {
     CheckFor();
-    StateTaxSettings& s = app().state;
+    // Copied into a working record first: a box that is no number stops the
+    // copy, and then no field at all reaches the settings.
+    StateTaxSettings s = app().state;
     auto take = [](const std::string& box, float& field) {
         auto v = boxNumber(box);
         if (!v) return false;
@@ -548,6 +545,7 @@ bool DialogState::fillVari() {
     s.UseMissouri = flag(ckMissouri);
     s.SpouseWorks = flag(ckSpouse);
     s.RoundState = flag(ckRoundOff);
+    app().state = s;
     return true;
 }
 

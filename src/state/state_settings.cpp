@@ -22,6 +22,7 @@ bool loadStateFrom(App& app, const std::string& name) {
             if (!content) throw RecordReadError(name, "cannot be read");
             readStateFileText(*content, name, app.state, app.profile);
         } catch (const RecordReadError&) {
+            app.fileDamaged(app.pathOf(name));
             app.ui().message(corruptFileMessage(name));
             return false;
         }
@@ -66,7 +67,15 @@ std::string stateFileText(const StateTaxSettings& s, const EmployeeProfile& p) {
 
 void readStateFileText(std::string_view content, const std::string& fileName, StateTaxSettings& s,
                        EmployeeProfile& p) {
-    RecordReader in(content, fileName);
+    static const LineLayout kLayout = [] {
+        LineLayout l = repeatLayout({6}, 10);
+        l.push_back(1);
+        for (int n : repeatLayout({2}, 10)) l.push_back(n);
+        l.push_back(9);
+        l.push_back(11);
+        return l;
+    }();
+    RecordReader in(content, fileName, kLayout);
     for (int r = 0; r < 10; ++r) {
         s.StateMinBS[r] = in.single();
         s.StateAmtBS[r] = in.single();
@@ -113,7 +122,7 @@ bool LoadStateFile(App& app) { return loadStateFrom(app, app.UserFile + ".sta");
 bool LoadStateDefault(App& app) { return loadStateFrom(app, ".sta"); }
 
 bool SaveStateFile(App& app) {
-    if (!replaceFile(app.userPath(".sta"), stateFileText(app.state, app.profile))) {
+    if (!app.saveFile(app.userPath(".sta"), stateFileText(app.state, app.profile))) {
         app.ui().message(kWriteFailed);
         return false;
     }

@@ -42,8 +42,10 @@ second="$("$cli" --folder "$work" --user Ore calc --amounts 40 --json | grep -o 
 
 "$cli" --folder "$work" --user Nobody calc >/dev/null 2>&1; rc=$?
 [ "$rc" -eq 1 ] || fail "missing employee: exit $rc, expected 1"
+"$cli" --folder "$work" calc --amounts 1,2,3,4,5,6,7,8,9 >/dev/null 2>&1; rc=$?
+[ "$rc" -eq 2 ] || fail "nine amounts: exit $rc, expected 2"
 "$cli" --folder "$work" calc --amounts 1.2.3 >/dev/null 2>&1; rc=$?
-[ "$rc" -eq 2 ] || fail "bad amount: exit $rc, expected 2"
+[ "$rc" -eq 1 ] || fail "bad amount: exit $rc, expected 1"
 "$cli" --folder "$work" new "../evil" >/dev/null 2>&1; rc=$?
 [ "$rc" -eq 2 ] || fail "bad name: exit $rc, expected 2"
 [ -e "$work/../evil.use" ] && fail "bad name: a file was written outside the folder"
