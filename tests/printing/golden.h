@@ -14,7 +14,9 @@
 namespace qv::testing {
 
 inline std::filesystem::path goldenPath(const std::string& name) {
-    return std::filesystem::path(__FILE__).parent_path() / "golden" / name;
+    // From the source tree's fixtures folder: __FILE__ may be relative to
+    // wherever the compiler ran (a compiler cache rewrites it).
+    return std::filesystem::path(QUORVANE_FIXTURES).parent_path() / "printing" / "golden" / name;
 }
 
 inline void expectGolden(const std::string& name, const std::string& actual) {
