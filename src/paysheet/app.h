@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/file_io.h"
 #include "federal/federal_tables.h"
@@ -14,6 +15,7 @@
 #include "local/city_tables.h"
 #include "local/non_city_table.h"
 #include "overtime/overtime_tracker.h"
+#include "paysheet/form.h"
 #include "paysheet/model.h"
 #include "platform/ui.h"
 #include "printing/print_heading.h"
@@ -126,9 +128,15 @@ public:
     // Creates a form slot on first use.
     template <class F>
     F& formIn(std::shared_ptr<F>& slot) {
-        if (!slot) slot = std::make_shared<F>(*this);
+        if (!slot) {
+            slot = std::make_shared<F>(*this);
+            created_.push_back(slot.get());
+        }
         return *slot;
     }
+    // Every form made so far, in the order they were made; walking them
+    // neither makes nor loads one (the desktop follows them after each event).
+    const std::vector<Form*>& createdForms() const { return created_; }
 
 private:
     platform::Ui& ui_;
@@ -154,6 +162,7 @@ private:
     std::shared_ptr<FrmDateMain> frmDateMain_;
     std::shared_ptr<FrmDate> frmDate_;
     std::shared_ptr<FrmAboutSpcl> frmAboutSpcl_;
+    std::vector<Form*> created_;
 
 };
 
