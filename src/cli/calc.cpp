@@ -32,11 +32,11 @@ std::string validate() {
 
 int run(Session& s) {
     const CalcOptions& o = opts();
-    // A refused amount is the sheet's own message, printed with the sheet.
-    calculateSheet(s, o.sheet);
-    int status = kOk;
+    // A refused or incomplete calculation is printed with its message; it is
+    // neither kept as a period nor posted.
+    int status = calculateSheet(s, o.sheet);
     Form1& sheet = s.app->form1();
-    if (o.savePeriod && !sheet.cmdSavePrev_Click()) status = kFailed;
+    if (status == kOk && o.savePeriod && !sheet.cmdSavePrev_Click()) status = kFailed;
     if (status == kOk && o.post) status = postPeriodFromCli(s, *o.post);
     return printSheet(s, o.json, status);
 }

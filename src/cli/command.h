@@ -48,7 +48,8 @@ struct Command {
     std::function<std::string()> validate;
     // Runs the command; returns the exit status.
     std::function<int(Session&)> run;
-    // True when the command needs the employee opened (--user/--date) first.
+    // True when the command needs the employee opened (--user/--date) first;
+    // it then runs holding the working folder's lock.
     bool opensEmployee = true;
 };
 

@@ -19,13 +19,11 @@ int run(Session& s) {
     platform::XlsxSpreadsheet sheet(s.ui);
     app.spreadsheet = &sheet;
     openYearLedger(app);
-    exportLedger(app);
+    const std::string error = exportLedger(app);
     closeLedgerWindows(app);
     app.spreadsheet = nullptr;
-    // The export itself never reports; an export that saved nothing failed.
-    if (sheet.savedPath().empty()) {
-        std::cerr << "quorvane-cli export: the workbook " << ledgerWorkbookPath(app).string()
-                  << " could not be written.\n";
+    if (!error.empty()) {
+        std::cerr << "quorvane-cli export: " << error << "\n";
         return kFailed;
     }
     std::cout << sheet.savedPath().string() << "\n";

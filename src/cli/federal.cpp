@@ -39,7 +39,7 @@ std::string validate() {
     std::optional<double> w = convertNumber(o.wages);
     if (!w) return "--wages must be an amount, such as 800 or 1,234.56.";
     if (*w < 0 || *w > kMaxWages) return "--wages must be between 0 and 99,999,999.99.";
-    o.wageAmount = static_cast<float>(*w);
+    o.wageAmount = singleOf(*w).value_or(0.0f);
     return {};
 }
 

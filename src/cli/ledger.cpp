@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "cli/ledger_post.h"
+#include "cli/sheet_output.h"
 #include "ledger/frm_year.h"
 #include "ledger/frm_year_tot.h"
 #include "ledger/mdi_form1.h"
@@ -81,7 +82,7 @@ void printJson(App& app) {
     nlohmann::ordered_json totals;
     for (const auto& t : kTotals) totals[t.sum] = tot.*t.box;
     out["totals"] = totals;
-    std::cout << out.dump(2) << "\n";
+    std::cout << jsonText(std::move(out)) << "\n";
 }
 
 void printText(App& app) {

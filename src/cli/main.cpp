@@ -1,8 +1,10 @@
 // quorvane-cli: the headless front end on the same App and forms as the
 // desktop. Global options, then one command.
 #include <iostream>
+#include <optional>
 
 #include "cli/command.h"
+#include "common/file_io.h"
 #include "common/shipped_files.h"
 
 namespace qv::cli {
@@ -10,14 +12,6 @@ namespace qv::cli {
 std::vector<Command>& commands() {
     static std::vector<Command> all;
     return all;
-}
-
-// Hands the folder of shipped files to the App, where the help and the
-// pictures are looked up, through its `dataFolder` when the App has that
-// field. (Once every App has it, this is the plain assignment.)
-template <class AppType>
-void useShippedFolder(AppType& app, const std::filesystem::path& shipped) {
-    if constexpr (requires { app.dataFolder = shipped; }) app.dataFolder = shipped;
 }
 
 }  // namespace qv::cli
@@ -72,8 +66,18 @@ int main(int argc, char** argv) {
             std::cerr << "quorvane-cli: the folder \"" << session.options.folder.string() << "\" does not exist.\n";
             return kFailed;
         }
+        // A command's reads and writes of the employee's files are one step:
+        // two runs on one folder would otherwise lose each other's rows.
+        std::optional<qv::FolderLock> lock;
+        if (cmd->opensEmployee) {
+            lock.emplace(session.options.folder);
+            if (lock->busy()) {
+                std::cerr << qv::FolderLock::kBusyMessage << "\n";
+                return kFailed;
+            }
+        }
         session.app = std::make_unique<qv::App>(session.ui, session.clock, session.options.folder);
-        useShippedFolder(*session.app, session.options.shipped);
+        session.app->dataFolder = session.options.shipped;
         if (cmd->opensEmployee) {
             int rc = prepareEmployee(session);
             if (rc != kOk) return rc;

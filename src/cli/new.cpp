@@ -31,9 +31,9 @@ int run(Session& s) {
     App& app = *s.app;
     s.ui.answerNo();              // "........SAVE PREVIOUS USER?"
     s.ui.answerInput(opts().name);  // "Enter new user:"
-    NewUser(app);
-    // New stops at an existing name; the employee is then not created.
-    const int status = app.UserFile == opts().name ? kOk : kFailed;
+    // New stops at an existing name; a calculation that could not write the
+    // new employee's files, or showed another failure, is no success either.
+    const int status = NewUser(app) ? kOk : kFailed;
     return printSheet(s, opts().json, status);
 }
 

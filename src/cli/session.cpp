@@ -11,8 +11,6 @@ namespace qv::cli {
 
 namespace {
 
-constexpr std::string_view kCorrupt = "You have corupted a file.";
-
 void printMessages(const platform::ScriptedUi& ui) {
     for (std::string m : ui.messages()) {
         for (std::size_t at = m.find("\r\n"); at != std::string::npos; at = m.find("\r\n", at)) m.replace(at, 2, "\n");
@@ -39,14 +37,10 @@ int prepareEmployee(Session& session) {
             return kFailed;
         }
         app.form1();  // the program starts
-        const std::size_t shownBefore = session.ui.messages().size();
+        const std::size_t damagedBefore = app.damagedFilesSeen();
         session.ui.answerFile(file);
         const bool opened = OpenUser(app);
-        const auto messages = session.ui.messages();
-        bool corrupt = false;
-        for (std::size_t i = shownBefore; i < messages.size(); ++i)
-            if (messages[i].rfind(kCorrupt, 0) == 0) corrupt = true;
-        if (!opened || corrupt) {
+        if (!opened || app.damagedFilesSeen() != damagedBefore) {
             printMessages(session.ui);
             std::cerr << "quorvane-cli: the employee \"" << name << "\" could not be opened.\n";
             return kFailed;

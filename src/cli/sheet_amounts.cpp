@@ -3,6 +3,7 @@
 #include <sstream>
 #include <vector>
 
+#include "common/key_filter.h"
 #include "common/numbers.h"
 #include "paysheet/calculate.h"
 #include "paysheet/form1.h"
@@ -26,14 +27,23 @@ std::string sheetAmountsProblem(SheetAmounts& a) {
     while (std::getline(in, part, ',')) parts.push_back(part);
     if (a.amounts.back() == ',') parts.emplace_back();
     if (parts.size() > a.boxes.size()) return "--amounts takes at most eight amounts, separated by commas.";
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        // What the box itself would take: any amount, or a text worth 0.
-        if (valueOf(parts[i]) != 0 && !convertNumber(parts[i]))
-            return "--amounts: \"" + parts[i] + "\" (box " + std::to_string(i) + ") is not a number.";
-        a.boxes[i] = parts[i];
-    }
+    for (std::size_t i = 0; i < parts.size(); ++i) a.boxes[i] = parts[i];
     return {};
 }
+
+namespace {
+
+// What a script types must be what a user could type and mean: only the
+// characters the box takes, and a number (or nothing). "abc", "$5", "1e30"
+// or "--5" are refused rather than read as 0 or as something else.
+bool typedAmountIsNumber(const std::string& text) {
+    if (text.find_first_not_of(" ") == std::string::npos) return true;
+    for (char c : text)
+        if (!numericKeyAccepted(c)) return false;
+    return convertNumber(text).has_value();
+}
+
+}  // namespace
 
 int calculateSheet(Session& session, const SheetAmounts& a) {
     App& app = *session.app;
@@ -45,12 +55,17 @@ int calculateSheet(Session& session, const SheetAmounts& a) {
         sheet.opt2x = true;
     }
     if (a.louisianaPrior) sheet.ckLouisPrior = 1;
-    if (!amountBoxesAreNumbers(app)) {
-        sheet.cmdCal_Click();  // shows the pay sheet's own message
-        return kFailed;
+    for (const std::string& typed : a.boxes) {
+        if (!typedAmountIsNumber(typed)) {
+            app.ui().message(kNonNumeric);
+            return kFailed;
+        }
     }
-    sheet.cmdCal_Click();
-    return kOk;
+    // A refused calculation saved nothing; one that showed a failure must not
+    // be posted, kept or printed as if it were whole. A file found damaged
+    // when the program started (the settings it calculates with) counts too.
+    const CalcOutcome outcome = sheet.cmdCal_Click();
+    return outcome == CalcOutcome::Done && app.damagedFilesSeen() == 0 ? kOk : kFailed;
 }
 
 }  // namespace qv::cli

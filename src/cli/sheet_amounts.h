@@ -23,7 +23,8 @@ void addSheetAmountOptions(CLI::App& sub, SheetAmounts& a);
 // Splits --amounts into the eight boxes; a usage message, or empty when fine.
 std::string sheetAmountsProblem(SheetAmounts& a);
 // Types the boxes into the pay sheet and presses ADD. Returns kOk, or
-// kFailed when the calculation refused the amounts (its message is shown).
+// kFailed when an amount is not a number (the sheet's message is shown and
+// nothing is calculated) or the calculation refused or showed a failure.
 int calculateSheet(Session& session, const SheetAmounts& a);
 
 }  // namespace qv::cli

@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "common/text_encoding.h"
 #include "paysheet/form1.h"
 
 namespace qv::cli {
@@ -140,6 +141,23 @@ std::string sheetJson(App& app, const platform::ScriptedUi& ui) {
     v["TotGross"] = app.ledger.TotGross.toDouble();
     j["values"] = v;
     j["messages"] = ui.messages();
+    return jsonText(std::move(j));
+}
+
+namespace {
+
+void decodeStrings(nlohmann::ordered_json& j) {
+    if (j.is_string()) {
+        j = displayText(j.get_ref<const std::string&>());
+    } else if (j.is_structured()) {
+        for (auto& item : j) decodeStrings(item);
+    }
+}
+
+}  // namespace
+
+std::string jsonText(nlohmann::ordered_json j) {
+    decodeStrings(j);
     return j.dump(2);
 }
 

@@ -183,7 +183,7 @@ std::string formatNumber(double v, std::string_view fmt) { return render(toDecim
 std::string formatNumber(Currency v, std::string_view fmt) { return render(currencyDecimal(v), fmt); }
 
 float roundCents(float v) {
-    return static_cast<float>(convertNumber(formatNumber(v, kFmtAmount)).value_or(0.0));
+    return convertSingle(formatNumber(v, kFmtAmount)).value_or(0.0f);
 }
 double roundCents(double v) { return convertNumber(formatNumber(v, kFmtAmount)).value_or(0.0); }
 

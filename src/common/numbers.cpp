@@ -8,14 +8,40 @@
 
 namespace qv {
 
-Currency Currency::fromDouble(long double v) {
-    if (!std::isfinite(v)) return fromUnits(0);
-    long double scaled = v * 10000.0L;
-    constexpr long double kMax = 9.2e18L;
-    if (scaled > kMax) scaled = kMax;
-    if (scaled < -kMax) scaled = -kMax;
+std::optional<float> singleOf(long double v) {
+    // A value between the largest single and the next power of two rounds
+    // to the largest single; only beyond that is the conversion undefined.
+    if (!std::isfinite(v) || std::fabs(v) > static_cast<long double>(std::numeric_limits<float>::max()))
+        return std::nullopt;
+    return static_cast<float>(v);
+}
+
+std::optional<Currency> Currency::checkedFromDouble(long double v) {
+    if (!std::isfinite(v)) return std::nullopt;
     // nearbyintl rounds half to even in the default rounding mode.
-    return fromUnits(static_cast<std::int64_t>(std::nearbyintl(scaled)));
+    const long double units = std::nearbyintl(v * 10000.0L);
+    // 2^63 is exactly representable; anything from it on is out of range.
+    constexpr long double kLimit = 9223372036854775808.0L;
+    if (units >= kLimit || units < -kLimit) return std::nullopt;
+    return fromUnits(static_cast<std::int64_t>(units));
+}
+
+Currency Currency::fromDouble(long double v) {
+    if (auto c = checkedFromDouble(v)) return *c;
+    if (std::isnan(v)) return fromUnits(0);
+    return fromUnits(v > 0 ? std::numeric_limits<std::int64_t>::max() : std::numeric_limits<std::int64_t>::min());
+}
+
+std::optional<Currency> Currency::checkedAdd(Currency a, Currency b) {
+    std::int64_t sum = 0;
+    if (__builtin_add_overflow(a.units_, b.units_, &sum)) return std::nullopt;
+    return fromUnits(sum);
+}
+
+std::optional<Currency> Currency::checkedSub(Currency a, Currency b) {
+    std::int64_t difference = 0;
+    if (__builtin_sub_overflow(a.units_, b.units_, &difference)) return std::nullopt;
+    return fromUnits(difference);
 }
 
 namespace {
@@ -107,6 +133,12 @@ std::optional<double> convertNumber(std::string_view text) {
     if (parseDecimal(s, v) != s.size()) return std::nullopt;
     if (!std::isfinite(v)) return std::nullopt;
     return negative ? -v : v;
+}
+
+std::optional<float> convertSingle(std::string_view text) {
+    std::optional<double> v = convertNumber(text);
+    if (!v) return std::nullopt;
+    return singleOf(*v);
 }
 
 bool isNumberOrBlank(std::string_view text) {

@@ -45,24 +45,81 @@ RecordWriter& RecordWriter::endLine() {
     return *this;
 }
 
+LineLayout repeatLayout(const LineLayout& lines, int count) {
+    LineLayout out;
+    for (int k = 0; k < count; ++k) out.insert(out.end(), lines.begin(), lines.end());
+    return out;
+}
+
 RecordReader::RecordReader(std::string_view content, std::string fileName) : fileName_(std::move(fileName)) {
+    parse(content);
+}
+
+RecordReader::RecordReader(std::string_view content, std::string fileName, const LineLayout& layout)
+    : fileName_(std::move(fileName)) {
+    parse(content);
+    checkLayout(content, layout);
+}
+
+void RecordReader::checkLayout(std::string_view content, const LineLayout& layout) {
+    if (!content.empty() && content.back() != '\n') {
+        damage_ = "the last line has no line end";
+        return;
+    }
+    std::vector<int> counts(layout.size(), 0);
+    for (const Field& f : fields_) {
+        if (f.line < 0 || static_cast<std::size_t>(f.line) >= layout.size()) continue;
+        if (f.trailing) {
+            damage_ = "line " + std::to_string(f.line + 1) + " has a quote out of place";
+            return;
+        }
+        ++counts[static_cast<std::size_t>(f.line)];
+    }
+    for (std::size_t l = 0; l < layout.size(); ++l) {
+        if (counts[l] != layout[l]) {
+            damage_ = "line " + std::to_string(l + 1) + " has " + std::to_string(counts[l]) + " fields, not " +
+                      std::to_string(layout[l]);
+            return;
+        }
+    }
+}
+
+void RecordReader::parse(std::string_view content) {
     std::size_t i = 0, n = content.size();
+    int line = 0;
     auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    // Consumes one line end (CR LF, LF or CR) at i, if there is one.
+    auto endOfLine = [&] {
+        if (i < n && content[i] == '\r') ++i;
+        if (i < n && content[i] == '\n') ++i;
+        ++line;
+    };
     while (i < n) {
         while (i < n && isBlank(content[i])) ++i;
         if (i >= n) break;
         Field f;
+        f.line = line;
         if (content[i] == '"') {
             f.quoted = true;
             ++i;
-            while (i < n && content[i] != '"') f.text.push_back(content[i++]);
+            while (i < n && content[i] != '"') {
+                // A line end inside quotes is a lost quote's doing; the fields
+                // after it are counted on the lines they stand on.
+                if (content[i] == '\n' || (content[i] == '\r' && (i + 1 >= n || content[i + 1] != '\n'))) ++line;
+                f.text.push_back(content[i++]);
+            }
             if (i < n) ++i;  // closing quote
             while (i < n && isBlank(content[i])) ++i;
             // Anything up to the separator after a closing quote is dropped.
-            while (i < n && content[i] != ',' && content[i] != '\r' && content[i] != '\n') ++i;
+            while (i < n && content[i] != ',' && content[i] != '\r' && content[i] != '\n') {
+                f.trailing = true;
+                ++i;
+            }
         } else {
             while (i < n && content[i] != ',' && content[i] != '\r' && content[i] != '\n') f.text.push_back(content[i++]);
             while (!f.text.empty() && isBlank(f.text.back())) f.text.pop_back();
+            // A quote inside a field that did not open with one was lost.
+            if (f.text.find('"') != std::string::npos) f.trailing = true;
         }
         fields_.push_back(std::move(f));
         if (i >= n) break;
@@ -71,13 +128,13 @@ RecordReader::RecordReader(std::string_view content, std::string fileName) : fil
             // A comma that ends the line ends an empty field: the writer puts
             // an empty value last on its line this way.
             if (i >= n || content[i] == '\r' || content[i] == '\n') {
-                if (i < n && content[i] == '\r') ++i;
-                if (i < n && content[i] == '\n') ++i;
-                fields_.push_back(Field{});
+                Field empty;
+                empty.line = line;
+                fields_.push_back(std::move(empty));
+                if (i < n) endOfLine();
             }
         } else {
-            if (content[i] == '\r') ++i;
-            if (i < n && content[i] == '\n') ++i;
+            endOfLine();
         }
     }
 }
@@ -87,6 +144,7 @@ void RecordReader::fail(const std::string& what) const {
 }
 
 const RecordReader::Field& RecordReader::next(const char* what) {
+    if (!damage_.empty()) fail(damage_);
     if (pos_ >= fields_.size())
         fail("the file ends before field " + std::to_string(pos_ + 1) + " (" + what + ")");
     return fields_[pos_++];
@@ -107,17 +165,17 @@ double RecordReader::number(const char* what) {
 }
 
 float RecordReader::single() {
-    double v = number("a number");
-    if (std::fabs(v) > 3.4028234663852886e38) fail("field " + std::to_string(pos_) + " is too large for an amount");
-    return static_cast<float>(v);
+    auto v = singleOf(number("a number"));
+    if (!v) fail("field " + std::to_string(pos_) + " is too large for an amount");
+    return *v;
 }
 
 double RecordReader::dbl() { return number("a number"); }
 
 Currency RecordReader::currency() {
-    double v = number("a number");
-    if (std::fabs(v) > 9.2e14) fail("field " + std::to_string(pos_) + " is too large for an amount");
-    return Currency::fromDouble(v);
+    auto v = Currency::checkedFromDouble(number("a number"));
+    if (!v) fail("field " + std::to_string(pos_) + " is too large for an amount");
+    return *v;
 }
 
 std::int16_t RecordReader::integer() {

@@ -48,12 +48,24 @@ private:
     std::string fileName_;
 };
 
+// The number of fields on each line of a format, first line first.
+using LineLayout = std::vector<int>;
+// `lines` repeated `count` times.
+LineLayout repeatLayout(const LineLayout& lines, int count);
+
 // Reads fields in the fixed order of a format; commas and line ends alike
 // separate fields. Every read throws RecordReadError naming the file when the
 // field is missing or of the wrong type.
 class RecordReader {
 public:
+    // Lines are not checked: only the order and number of fields count.
     RecordReader(std::string_view content, std::string fileName);
+    // Every line of `layout` must hold exactly its number of fields, the file
+    // must end with a line end, and a quoted text must end at its closing
+    // quote; otherwise every read throws. A lost quote or a cut-off last line
+    // thus makes the file damaged instead of shifting or truncating fields.
+    // Lines after the layout are not read.
+    RecordReader(std::string_view content, std::string fileName, const LineLayout& layout);
 
     float single();
     double dbl();
@@ -71,7 +83,13 @@ private:
     struct Field {
         std::string text;
         bool quoted = false;
+        // The line the field starts on, from 0.
+        int line = 0;
+        // Text after the closing quote, before the separator.
+        bool trailing = false;
     };
+    void parse(std::string_view content);
+    void checkLayout(std::string_view content, const LineLayout& layout);
     const Field& next(const char* what);
     double number(const char* what);
     [[noreturn]] void fail(const std::string& what) const;
@@ -79,6 +97,8 @@ private:
     std::vector<Field> fields_;
     std::size_t pos_ = 0;
     std::string fileName_;
+    // Why the file is damaged, found before any field is read.
+    std::string damage_;
 };
 
 }  // namespace qv

@@ -5,6 +5,7 @@
 #include "common/numbers.h"
 #include "common/record_line.h"
 #include "employee/frm_tax_info.h"
+#include "overtime/form2.h"
 #include "paysheet/app.h"
 
 namespace qv {
@@ -70,7 +71,7 @@ std::string useFileText(const ProfileFileSet& s) {
 }
 
 void readUseFile(std::string_view content, const std::string& fileName, ProfileFileSet& s) {
-    RecordReader in(content, fileName);
+    RecordReader in(content, fileName, {3, 3, 3, 3, 3, 3, 3, 4, 4, 4, 4, 4});
     EmployeeProfile& p = s.profile;
     OvertimeTracker& ot = s.overtime;
     ot.OtEarned = in.single();
@@ -119,7 +120,7 @@ std::string andFileText(const ProfileFileSet& s) {
 }
 
 void readAndFile(std::string_view content, const std::string& fileName, ProfileFileSet& s) {
-    RecordReader in(content, fileName);
+    RecordReader in(content, fileName, {3, 3, 3, 3, 3, 3, 4, 3, 2});
     EmployeeProfile& p = s.profile;
     StateTaxSettings& st = s.state;
     p.CheckHorz = in.single();
@@ -158,7 +159,7 @@ std::string cfeFileText(const ProfileFileSet& s) {
 }
 
 void readCfeFile(std::string_view content, const std::string& fileName, ProfileFileSet& s) {
-    RecordReader in(content, fileName);
+    RecordReader in(content, fileName, {3});
     s.profile.Cafe = in.single();
     s.profile.CafeDeductState = in.integer();
     s.profile.SelfEmp = in.integer();
@@ -173,10 +174,11 @@ bool LoadProfile(App& app) {
         const std::string_view ext = overtimeExt(set.profile.Weekly);
         if (OvertimeFileExists(app, ext)) {
             const std::string name = app.UserFile + std::string(ext);
-            RecordReader in(contentOf(app, ext), name);
+            RecordReader in(contentOf(app, ext), name, overtimeRowsLayout(set.profile.Weekly));
             readOvertimeRows(in, set.overtime, set.profile.Weekly);
         }
     } catch (const RecordReadError& e) {
+        app.fileDamaged(app.pathOf(e.fileName()));
         app.ui().message(corruptFileMessage(e.fileName()));
         return false;
     }
@@ -187,12 +189,16 @@ bool LoadProfile(App& app) {
     FrmTaxInfo& screen = app.frmTaxInfo();
     screen.showTableNotice();
     if (screen.loaded) screen.showProfile();
+    // A tracker the user has open keeps what was typed there (the save takes
+    // it); one loaded out of sight shows the rows just read.
+    Form2& tracker = app.form2();
+    if (tracker.loaded && !tracker.visible) tracker.FillInOT();
     return true;
 }
 
 bool writeEmployeeFile(App& app, std::string_view ext, const std::string& content) {
     std::string error;
-    if (replaceFile(app.userPath(ext), content, &error)) return true;
+    if (app.saveFile(app.userPath(ext), content, &error)) return true;
     std::string text = "Could not save the file " + app.UserFile + std::string(ext) + ".";
     if (!error.empty()) text += "\r\n" + error;
     app.ui().message(text);
@@ -202,6 +208,9 @@ bool writeEmployeeFile(App& app, std::string_view ext, const std::string& conten
 bool SaveOT(App& app) {
     mendBeforeSave(app.profile);
     const bool weekly = app.profile.Weekly;
+    // Rows typed into an open tracker are saved as typed, TOTAL or not.
+    Form2& tracker = app.form2();
+    if (tracker.loaded) tracker.boxesIntoRecord();
     const std::size_t rows = otRowsInUse(weekly);
     for (std::size_t i = 0; i < rows; ++i)
         if (app.overtime.OtAmount[i].empty()) app.overtime.OtAmount[i] = "0";

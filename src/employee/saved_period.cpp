@@ -29,9 +29,7 @@ std::array<std::string*, 18> sheetLabels(Form1& s) {
 // A box or caption as a single; an empty one counts as 0.
 std::optional<float> asSingle(const std::string& text) {
     if (text.empty()) return 0.0f;
-    auto v = convertNumber(text);
-    if (!v || std::fabs(*v) > 3.0e38) return std::nullopt;
-    return static_cast<float>(*v);
+    return convertSingle(text);
 }
 
 }  // namespace
@@ -85,7 +83,7 @@ bool SavePayPeriod(App& app) {
     RecordWriter w;
     for (float v : values) w.num(v).endLine();
     std::string error;
-    if (!replaceFile(app.pathOf(name), w.str(), &error)) {
+    if (!app.saveFile(app.pathOf(name), w.str(), &error)) {
         app.ui().message("The pay period could not be saved in \"" + name + "\": " + error);
         return false;
     }
@@ -102,13 +100,16 @@ bool restorePayPeriod(App& app, const std::filesystem::path& file) {
     // Choosing a file makes its folder the working folder.
     if (file.has_parent_path()) app.setFolder(file.parent_path());
     const std::filesystem::path path = file.has_parent_path() ? file : app.pathOf(file.string());
+    if (!fileExists(path)) return false;
     auto content = readWholeFile(path);
-    if (!content) return false;
     std::array<float, kValues> values{};
     try {
-        RecordReader r(*content, file.filename().string());
+        if (!content) throw RecordReadError(file.filename().string(), "cannot be read");
+        RecordReader r(*content, file.filename().string(), repeatLayout({1}, kValues));
         for (float& v : values) v = r.single();
     } catch (const RecordReadError&) {
+        // A later save of the same period keeps this one aside.
+        app.fileDamaged(path);
         return false;
     }
     Form1& sheet = app.form1();

@@ -5,6 +5,8 @@
 #include "common/key_filter.h"
 #include "common/numbers.h"
 #include "paysheet/app.h"
+#include "shell/frm_date.h"
+#include "shell/help.h"
 
 namespace qv {
 
@@ -14,7 +16,7 @@ namespace {
 
 constexpr DialogVac::Kind kKinds[] = {DialogVac::Kind::Vacation, DialogVac::Kind::Holiday, DialogVac::Kind::Sick};
 
-float boxValue(const std::string& text) { return static_cast<float>(valueOf(text)); }
+float boxValue(const std::string& text) { return singleOf(valueOf(text)).value_or(0.0f); }
 
 struct KindFields {
     float* bal;
@@ -59,14 +61,29 @@ std::array<std::string, kLeaveRows>& DialogVac::daysBoxes(Kind k) {
     return k == Kind::Vacation ? txtVcnt : k == Kind::Holiday ? txtHcnt : txtScnt;
 }
 
-void DialogVac::resetControls() {
-    for (Kind k : kKinds) {
-        startBox(k).clear();
-        balanceLabel(k).clear();
-        for (auto& s : dateBoxes(k)) s.clear();
-        for (auto& s : daysBoxes(k)) s.clear();
-    }
+std::span<const Control> DialogVac::controls() {
+    using D = DialogVac;
+    static constexpr Control kTable[] = {
+        control<&D::txtVacBal>("txtVacBal"),
+        control<&D::txtHolBal>("txtHolBal"),
+        control<&D::txtSickBal>("txtSickBal"),
+        control<&D::lbVacBal>("lbVacBal"),
+        control<&D::lbHolBal>("lbHolBal"),
+        control<&D::lbSickBal>("lbSickBal"),
+        control<&D::txtVdate>("txtVdate"),
+        control<&D::txtHdate>("txtHdate"),
+        control<&D::txtSdate>("txtSdate"),
+        control<&D::txtVcnt>("txtVcnt"),
+        control<&D::txtHcnt>("txtHcnt"),
+        control<&D::txtScnt>("txtScnt"),
+        command<&D::OKButton_Click>("OKButton").caption("Save"),
+        command<&D::cmdClear_Click>("cmdClear").caption("Clear All"),
+        command<&D::mnuHelp_Click>("mnuHelp").caption("&Help"),
+    };
+    return kTable;
 }
+
+void DialogVac::resetControls() { resetToDesign(*this, app()); }
 
 void DialogVac::Form_Load() { openingSequence(); }
 
@@ -131,7 +148,7 @@ bool DialogVac::SaveVac() {
         }
         // The balance is what its label shows; the label follows the boxes.
         recompute(k);
-        *f.bal = static_cast<float>(convertNumber(balanceLabel(k)).value_or(0.0));
+        *f.bal = convertSingle(balanceLabel(k)).value_or(0.0f);
         *f.start = boxValue(startBox(k));
     }
     return saveLeaveFile(app());
@@ -155,7 +172,7 @@ void DialogVac::OKButton_Click() {
 
 void DialogVac::cmdClear_Click() { clearVac(); }
 
-void DialogVac::mnuHelp_Click() { app().ui().openDocument(app().pathOf("Qvhelp.chm")); }
+void DialogVac::mnuHelp_Click() { showHelp(app(), platform::HelpTopic::Contents); }
 
 bool DialogVac::startBox_KeyPress(Kind k, char key) {
     if (!numericKeyAccepted(key)) return false;
@@ -173,9 +190,8 @@ bool DialogVac::daysBox_KeyPress(Kind k, std::size_t row, char key) {
 
 void DialogVac::dateBox_Click(Kind k, std::size_t row) {
     if (row >= kLeaveRows) return;
-    std::string& box = dateBoxes(k)[row];
-    const Date start = parseShortDate(box).value_or(app().clock().today());
-    if (auto chosen = app().ui().pickDate(start)) box = shortDate(*chosen);
+    app().datePickerRow = static_cast<int>(row);
+    app().frmDate().openForLeave(k);
 }
 
 }  // namespace qv

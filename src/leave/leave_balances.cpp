@@ -18,7 +18,12 @@ std::string leaveFileText(const LeaveBalances& lv) {
 }
 
 LeaveBalances readLeaveFile(std::string_view content, const std::string& fileName) {
-    RecordReader in(content, fileName);
+    static const LineLayout kLayout = [] {
+        LineLayout l{6};
+        for (int n : repeatLayout({3}, 2 * static_cast<int>(kLeaveRows))) l.push_back(n);
+        return l;
+    }();
+    RecordReader in(content, fileName, kLayout);
     LeaveBalances lv;
     lv.VacBal = in.single();
     lv.VacStart = in.single();
@@ -48,6 +53,7 @@ bool loadLeaveFile(App& app) {
         app.leave = readLeaveFile(*content, name);
         return true;
     } catch (const RecordReadError& e) {
+        app.fileDamaged(app.userPath(".hol"));
         app.ui().message(corruptFileMessage(e.fileName()));
         return false;
     }

@@ -32,10 +32,9 @@ constexpr std::array<float LedgerRow::*, 15> kCellColumns = {
 // becomes an infinity, which the recomputation reports, rather than an
 // undefined conversion.
 float toSingle(double v) {
+    if (auto f = singleOf(v)) return *f;
     if (std::isnan(v)) return 0;
-    if (v > FLT_MAX) return INFINITY;
-    if (v < -FLT_MAX) return -INFINITY;
-    return static_cast<float>(v);
+    return v > 0 ? INFINITY : -INFINITY;
 }
 
 // The value of a cell. Cells nearly always hold plain amount text such as
@@ -77,17 +76,8 @@ float shownAmount(const std::string& shown) {
 
 }  // namespace
 
-FrmYear::FrmYear(App& app) : Form(app) { resetControls(); }
-
-void FrmYear::resetControls() {
-    Top = 0;
-    Left = 0;
-    Height = kWeeklyHeight;
-    Width = kDesignedWidth;
+FrmYear::FrmYear(App& app) : Form(app) {
     for (int i = 0; i < kLedgerSlots; ++i) Label2[static_cast<std::size_t>(i)] = std::to_string(i + 1);
-    for (Column* c : {&txtDate, &txtFed, &txtSS, &txtMedi, &txtState, &txtCity, &txtMuni, &txtBond, &txtDues,
-                      &txtPen, &txtMisc, &txtKplan, &txtOT, &txtTips, &txtGross, &txtNet})
-        c->fill(std::string());
     for (std::size_t k = 0; k < kHeadings.size(); ++k) {
         lbHeading[k] = kHeadings[k];
         lbHeading2[k] = kHeadings[k];
@@ -95,6 +85,43 @@ void FrmYear::resetControls() {
     lbHint = "Click on a week number to paste in data.";
     lbCaption = "LEFT CLICK ON WEEK NUMBER TO PASTE IN DATA.     RIGHT CLICK TO DELETE ROW";
     cmdBack = "&Close";
+}
+
+std::span<const Control> FrmYear::controls() {
+    using D = FrmYear;
+    static constexpr Control kTable[] = {
+        control<&D::lbHeading>("lbHeading"),
+        control<&D::lbHeading2>("lbHeading2"),
+        control<&D::lbHint>("lbHint"),
+        control<&D::Label2>("Label2"),
+        control<&D::txtDate>("txtDate"),
+        control<&D::txtFed>("txtFed"),
+        control<&D::txtSS>("txtSS"),
+        control<&D::txtMedi>("txtMedi"),
+        control<&D::txtState>("txtState"),
+        control<&D::txtCity>("txtCity"),
+        control<&D::txtMuni>("txtMuni"),
+        control<&D::txtBond>("txtBond"),
+        control<&D::txtDues>("txtDues"),
+        control<&D::txtPen>("txtPen"),
+        control<&D::txtMisc>("txtMisc"),
+        control<&D::txtKplan>("txtKplan"),
+        control<&D::txtTips>("txtTips"),
+        control<&D::txtOT>("txtOT"),
+        control<&D::txtNet>("txtNet").onKeyPress<&D::txtNet_KeyPress>(),
+        control<&D::txtGross>("txtGross").onKeyPress<&D::txtGross_KeyPress>(),
+        control<&D::lbCaption>("lbCaption"),
+        control<&D::cmdBack>("cmdBack").onClick<&D::cmdBack_Click>(),
+    };
+    return kTable;
+}
+
+void FrmYear::resetControls() {
+    resetToDesign(*this, app());
+    Top = 0;
+    Left = 0;
+    Height = kWeeklyHeight;
+    Width = kDesignedWidth;
 }
 
 int FrmYear::slots() const { return activeSlots(app().profile.Weekly); }
@@ -126,7 +153,7 @@ void FrmYear::Form_Load() {
     Top = 0;
     Left = 0;
     Height = app().profile.Weekly ? kWeeklyHeight : kBiWeeklyLoadHeight;
-    LoadAnnual(app());
+    loadReadFile_ = LoadAnnual(app());
 }
 
 void FrmYear::showRecord() {
@@ -193,15 +220,20 @@ void FrmYear::DeleteRow(int i) {
     AddAnnual(app());
 }
 
-void FrmYear::ClearAll() {
+void FrmYear::ClearAll() { clearRows(slots()); }
+
+void FrmYear::clearWholeYear() { clearRows(kLedgerSlots); }
+
+void FrmYear::clearRows(int n) {
     ensureLoaded();
-    const int n = slots();
+    YearLedger& ledger = app().ledger;
     for (int i = 0; i < n; ++i) {
         const auto s = static_cast<std::size_t>(i);
         txtDate[s].clear();
         for (auto f : kCellColumns) cell(f)[s] = "0";
+        // Rows past the active ones have no cells the update below copies.
+        ledger.rows[s] = LedgerRow{};
     }
-    YearLedger& ledger = app().ledger;
     ledger.TotSdi = 0;
     ledger.TotSui = 0;
     ledger.TotCafe = 0;

@@ -8,6 +8,7 @@
 
 #include "ledger/pay_sheet_figures.h"
 #include "ledger/year_ledger.h"
+#include "paysheet/controls.h"
 #include "paysheet/form.h"
 
 namespace qv {
@@ -19,6 +20,9 @@ public:
     using Column = std::array<std::string, kLedgerSlots>;
 
     explicit FrmYear(App& app);
+
+    // Every control of the window.
+    static std::span<const Control> controls();
 
     // Window geometry in twips.
     static constexpr int kWeeklyHeight = 12075;
@@ -67,6 +71,9 @@ public:
     void DeleteRow(int i);
     // Empties every active row and the SDI/SUI/cafeteria of all 53 slots.
     void ClearAll();
+    // Empties all 53 rows whatever the frequency: a new or opened employee
+    // starts from an empty year, whichever frequency the previous one had.
+    void clearWholeYear();
     // Grid and totals window into the record.
     void Update();
     // Reloads the file and shows every active row formatted "#####.00".
@@ -76,12 +83,19 @@ public:
     // employee's deduction names in the headings (the last step of a load).
     void showRecord();
 
+    // False when the grid's last load found a year file it could not read.
+    bool loadReadFile() const { return loadReadFile_; }
+
 protected:
     void Form_Load() override;
     void resetControls() override;
 
 private:
     int slots() const;
+    // Empties rows 0 to n - 1, the SDI/SUI/cafeteria of all slots and the
+    // sums.
+    void clearRows(int n);
+    bool loadReadFile_ = true;
 };
 
 }  // namespace qv

@@ -105,9 +105,9 @@ void ToExcel(App& app, platform::Spreadsheet& sheet) {
     sheet.saveWorkbook();
 }
 
-void exportLedger(App& app) {
+std::string exportLedger(App& app) {
     platform::Spreadsheet* sheet = app.spreadsheet;
-    if (!sheet) return;
+    if (!sheet) return "No spreadsheet program is available: the year was not exported.";
     if (sheet->hasApplication()) {
         try { sheet->setVisible(false); } catch (const std::exception&) {}
         try { sheet->quit(); } catch (const std::exception&) {}
@@ -116,9 +116,11 @@ void exportLedger(App& app) {
     try {
         sheet->createApplication();
         ToExcel(app, *sheet);
-    } catch (const std::exception&) {
-        // The export never reports: it ends where the spreadsheet failed.
+    } catch (const std::exception& e) {
+        return "The year could not be exported to \"" + ledgerWorkbookPath(app).filename().string() + "\": " +
+               e.what();
     }
+    return {};
 }
 
 }  // namespace qv

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 namespace qv {
 
@@ -16,9 +17,10 @@ class Spreadsheet;
 std::filesystem::path ledgerWorkbookPath(const App& app);
 
 // The "&Excel" command: drops the application of an earlier export, starts a
-// new one and runs ToExcel on it. Never reports anything: any failure ends
-// the export where it happened. Does nothing without a spreadsheet.
-void exportLedger(App& app);
+// new one and runs ToExcel on it. A failure ends the export where it
+// happened; what went wrong is returned for the window to show (empty when
+// the workbook was saved).
+std::string exportLedger(App& app);
 
 // Fills and formats the workbook from the ledger grid and the totals window,
 // shows it and saves it. Throws when a call of the spreadsheet fails.

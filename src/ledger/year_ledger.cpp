@@ -48,10 +48,10 @@ bool addThroughText(float& sum, float value) {
 }
 
 bool addCurrency(Currency& sum, float value) {
-    if (!std::isfinite(value) || std::fabs(ext(value)) > kCurrencyLimit) return false;
-    Currency next = sum + Currency::fromSingle(value);
-    if (std::fabs(next.toLongDouble()) > kCurrencyLimit) return false;
-    sum = next;
+    auto v = Currency::checkedFromDouble(ext(value));
+    auto next = v ? Currency::checkedAdd(sum, *v) : std::nullopt;
+    if (!next || std::fabs(next->toLongDouble()) > kCurrencyLimit) return false;
+    sum = *next;
     return true;
 }
 
@@ -104,9 +104,11 @@ std::string yearLedgerFileText(const YearLedger& ledger, bool weekly, const Ledg
 }
 
 void readYearLedgerText(std::string_view content, const std::string& fileName, bool weekly, YearLedger& ledger) {
-    RecordReader r(content, fileName);
-    YearLedger read = ledger;
     const int n = activeSlots(weekly);
+    LineLayout layout = repeatLayout({5, 5, 5, 4}, n);
+    layout.insert(layout.end(), {5, 5, 5});
+    RecordReader r(content, fileName, layout);
+    YearLedger read = ledger;
     for (int i = 0; i < n; ++i) {
         LedgerRow& row = read.rows[static_cast<std::size_t>(i)];
         row.YrDate = r.text();
@@ -144,14 +146,15 @@ void AddAnnual(App& app) {
     app.frmYearTot().showSums();
 }
 
-void LoadAnnual(App& app) {
+bool LoadAnnual(App& app) {
     // The grid shows what is loaded; loading the grid runs this routine, so a
     // first load goes through the grid's own load.
     FrmYear& grid = app.frmYear();
     if (!grid.loaded) {
         grid.ensureLoaded();
-        return;
+        return grid.loadReadFile();
     }
+    bool read = true;
     AddAnnual(app);
     const bool weekly = app.profile.Weekly;
     if (AnnualExists(app, weekly)) {
@@ -161,10 +164,13 @@ void LoadAnnual(App& app) {
             if (!content) throw RecordReadError(name, "cannot be read");
             readYearLedgerText(*content, name, weekly, app.ledger);
         } catch (const RecordReadError&) {
+            app.fileDamaged(app.pathOf(name));
             app.ui().message(corruptFileMessage(name));
+            read = false;
         }
     }
     grid.showRecord();
+    return read;
 }
 
 bool SaveAnnual(App& app) {
@@ -182,7 +188,7 @@ bool SaveAnnual(App& app) {
         text = yearLedgerFileText(app.ledger, weekly);
     }
     std::string error;
-    if (!replaceFile(app.pathOf(name), text, &error)) {
+    if (!app.saveFile(app.pathOf(name), text, &error)) {
         app.ui().message(cannotWriteMessage(name, error));
         return false;
     }

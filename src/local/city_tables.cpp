@@ -56,7 +56,13 @@ std::string cityTablesText(const CityTaxTables& t) {
 }
 
 void readCityTables(std::string_view content, const std::string& fileName, CityTaxTables& t) {
-    RecordReader in(content, fileName);
+    static const LineLayout kLayout = [] {
+        LineLayout l = repeatLayout({6}, CityTaxTables::kRows);
+        l.push_back(1);
+        for (int n : repeatLayout({2}, CityTaxTables::kAllowances)) l.push_back(n);
+        return l;
+    }();
+    RecordReader in(content, fileName, kLayout);
     for (int r = 0; r < CityTaxTables::kRows; ++r) {
         t.CityMinBS[r] = in.single();
         t.CityAmtBS[r] = in.single();
@@ -74,32 +80,34 @@ void readCityTables(std::string_view content, const std::string& fileName, CityT
 
 bool CityFileExists(const App& app) { return fileExists(app.userPath(".cti")); }
 
-void LoadCityTables(App& app) {
-    if (!CityFileExists(app)) return;
+bool LoadCityTables(App& app) {
+    if (!CityFileExists(app)) return true;
     const std::string name = cityFileName(app);
     auto content = readWholeFile(app.userPath(".cti"));
     try {
         if (!content) throw RecordReadError(name, name + ": cannot be read");
         readCityTables(*content, name, app.city);
     } catch (const RecordReadError&) {
+        app.fileDamaged(app.userPath(".cti"));
         app.ui().message(local::corruptFileMessage(name));
-        return;
+        return false;
     }
     DialogCity& dlg = app.dialogCity();
     dlg.ensureLoaded();
     dlg.showTables(app.city);
     dlg.setNoLocalTax(app.city.NoLocalTax);
+    return true;
 }
 
 bool SaveCityTables(App& app) {
-    if (!replaceFile(app.userPath(".cti"), cityTablesText(app.city))) {
+    if (!app.saveFile(app.userPath(".cti"), cityTablesText(app.city))) {
         app.ui().message(local::kCheckNumbersMessage);
         return false;
     }
     return true;
 }
 
-void OpenCityTables(App& app) {
+bool OpenCityTables(App& app) {
     // The dialog's own load sequence is exactly what opening needs: the file
     // into the record and the boxes, defaults into empty boxes, the boxes into
     // the record. Loading it afresh drops whatever the previous employee left
@@ -107,6 +115,7 @@ void OpenCityTables(App& app) {
     DialogCity& dlg = app.dialogCity();
     dlg.unload();
     dlg.ensureLoaded();
+    return dlg.openingReadFile();
 }
 
 }  // namespace qv

@@ -24,9 +24,7 @@ inline constexpr const char* kCheckNumbersMessage = "Check your numbers\r\nNo bl
 // A box's whole text as a single; nothing when it is no number or too large
 // for a single.
 inline std::optional<float> boxSingle(std::string_view text) {
-    std::optional<double> v = convertNumber(text);
-    if (!v || !std::isfinite(*v) || std::fabs(*v) > std::numeric_limits<float>::max()) return std::nullopt;
-    return static_cast<float>(*v);
+    return convertSingle(text);
 }
 
 }  // namespace qv::local

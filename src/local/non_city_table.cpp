@@ -33,7 +33,12 @@ std::string nonCityTableText(const NonCityTable& t) {
 }
 
 NonCityTable parseNonCityTable(std::string_view content, const std::string& fileName) {
-    RecordReader in(content, fileName);
+    static const LineLayout kLayout = [] {
+        LineLayout l = repeatLayout({4}, NonCityTable::kRows);
+        l.push_back(1);
+        return l;
+    }();
+    RecordReader in(content, fileName, kLayout);
     NonCityTable t;
     for (int r = 0; r < NonCityTable::kRows; ++r) {
         t.NonMinBi[r] = in.single();
@@ -47,35 +52,38 @@ NonCityTable parseNonCityTable(std::string_view content, const std::string& file
 
 bool NonCityFileExists(const App& app) { return fileExists(app.userPath(".nci")); }
 
-void LoadNonCityTable(App& app) {
-    if (!NonCityFileExists(app)) return;
+bool LoadNonCityTable(App& app) {
+    if (!NonCityFileExists(app)) return true;
     const std::string name = app.UserFile + ".nci";
     auto content = readWholeFile(app.userPath(".nci"));
     try {
         if (!content) throw RecordReadError(name, name + ": cannot be read");
         app.nonCity = parseNonCityTable(*content, name);
     } catch (const RecordReadError&) {
+        app.fileDamaged(app.userPath(".nci"));
         app.ui().message(local::corruptFileMessage(name));
-        return;
+        return false;
     }
     app.dialogNonCity().showTable(app.nonCity);
+    return true;
 }
 
 bool SaveNonCityTable(App& app) {
-    if (!replaceFile(app.userPath(".nci"), nonCityTableText(app.nonCity))) {
+    if (!app.saveFile(app.userPath(".nci"), nonCityTableText(app.nonCity))) {
         app.ui().message(local::kCheckNumbersMessage);
         return false;
     }
     return true;
 }
 
-void OpenNonCityTable(App& app) {
+bool OpenNonCityTable(App& app) {
     // A fresh load of the dialog reads the file, gives empty boxes the
     // defaults and copies the boxes into the record, so a missing or
     // unreadable file gives the default table, not the previous employee's.
     DialogNonCity& dlg = app.dialogNonCity();
     dlg.unload();
     dlg.ensureLoaded();
+    return dlg.openingReadFile();
 }
 
 }  // namespace qv

@@ -10,6 +10,7 @@
 #include "paysheet/app.h"
 #include "paysheet/form1.h"
 #include "platform/printer.h"
+#include "shell/frm_date.h"
 
 namespace qv {
 
@@ -31,23 +32,43 @@ double boxNumber(const std::string& text) {
     return valueOf(text);
 }
 
-float toSingle(double v) {
-    if (!std::isfinite(v) || std::fabs(v) > 3.4028234663852886e38) return 0;
-    return static_cast<float>(v);
-}
+float toSingle(double v) { return singleOf(v).value_or(0.0f); }
 
 }  // namespace
 
-Form2::Form2(App& app) : Form(app) { resetControls(); }
+Form2::Form2(App& app) : Form(app) { Caption = "OverTime Percentage"; }
+
+std::span<const Control> Form2::controls() {
+    using D = Form2;
+    static constexpr Control kTable[] = {
+        control<&D::Caption>("Caption").title(),
+        control<&D::txtAnnual>("txtAnnual").onKeyPress<&D::txtAnnual_KeyPress>().selectsAll(),
+        control<&D::txtApPercent>("txtApPercent").onKeyPress<&D::txtApPercent_KeyPress>().selectsAll(),
+        control<&D::txtPercent>("txtPercent"),
+        control<&D::lbEarned>("lbEarned"),
+        control<&D::lbMax>("lbMax"),
+        control<&D::lbAvail>("lbAvail"),
+        control<&D::lbWk>("lbWk"),
+        control<&D::lb_OT>("lb_OT"),
+        control<&D::Text1>("Text1")
+            .onKeyPress<&D::Text1_KeyPress>()
+            .onKeyDown<&D::Text1_KeyDown>()
+            .onClick<&D::Text1_Click>()
+            .selectsAll(),
+        control<&D::txtOT>("txtOT").onKeyPress<&D::txtOT_KeyPress>().onKeyDown<&D::txtOT_KeyDown>().selectsAll(),
+        command<&D::cmdADD_Click>("cmdADD").caption("TOTAL"),
+        command<&D::cmdAdvance_Click>("cmdAdvance").caption("New Week"),
+        command<&D::cmdUndo_Click>("cmdUndo"),
+        command<&D::cmdClose_Click>("cmdClose").caption("Back"),
+        command<&D::cmdPrint_Click>("cmdPrint"),
+    };
+    return kTable;
+}
 
 void Form2::resetControls() {
-    Caption = "OverTime Percentage";
+    resetToDesign(*this, app());
     Width = kWeeklyWidth;
     secondColumnVisible = true;
-    for (std::string* s : {&txtAnnual, &txtApPercent, &txtPercent, &lbEarned, &lbMax, &lbAvail, &lbWk, &lb_OT})
-        s->clear();
-    Text1.fill(std::string());
-    txtOT.fill(std::string());
     focusBox = Box::None;
     focusRow = 0;
     focusTextSelected = false;
@@ -130,7 +151,7 @@ void Form2::total(bool remind) {
     ot.OtMax = toSingle(valueOf(txtApPercent) * 0.01 * annual);
     ot.OtAvail = toSingle(static_cast<double>(ext(ot.OtMax) - ext(ot.OtEarned)));
     showResults();
-    boxesIntoRecord();
+    // The save takes the rows from the boxes.
     SaveOT(app());
 }
 
@@ -165,7 +186,6 @@ void Form2::cmdUndo_Click() {
 
 void Form2::cmdClose_Click() {
     ensureLoaded();
-    boxesIntoRecord();
     SaveOT(app());
     unload();
 }
@@ -201,9 +221,8 @@ void Form2::ClearAll() {
 
 void Form2::Text1_Click(int row) {
     if (row < 0 || row >= rowsInUse()) return;
-    const auto r = static_cast<std::size_t>(row);
-    Date start = parseShortDate(Text1[r]).value_or(app().clock().today());
-    if (auto picked = app().ui().pickDate(start)) Text1[r] = shortDate(*picked);
+    app().datePickerRow = row;
+    app().frmDate().openForTracker();
 }
 
 void Form2::gotFocus(Box box, int row) {

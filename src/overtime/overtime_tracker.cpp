@@ -22,6 +22,10 @@ std::string overtimeRowsText(const OvertimeTracker& ot, bool weekly) {
     return w.str();
 }
 
+LineLayout overtimeRowsLayout(bool weekly) {
+    return repeatLayout({1, 1}, static_cast<int>(otRowsInUse(weekly)));
+}
+
 void readOvertimeRows(RecordReader& in, OvertimeTracker& ot, bool weekly) {
     const std::size_t rows = otRowsInUse(weekly);
     for (std::size_t i = 0; i < rows; ++i) {

@@ -10,11 +10,13 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qv {
 
 class App;
 class RecordReader;
+using LineLayout = std::vector<int>;
 
 // A weekly employee uses rows 0 to 52, a bi-weekly one rows 0 to 26.
 inline constexpr std::size_t kOtRows = 53;
@@ -49,6 +51,9 @@ inline std::string_view overtimeExt(bool weekly) { return weekly ? ".ovw" : ".ov
 // text and the amount as a number (the value read from the start of the row's
 // amount text, 0 when none). 106 lines weekly, 54 bi-weekly.
 std::string overtimeRowsText(const OvertimeTracker& ot, bool weekly);
+
+// The lines of the rows file: one field each.
+LineLayout overtimeRowsLayout(bool weekly);
 
 // Reads the rows in use from a rows file into `ot`, both fields of a row as
 // text. Throws RecordReadError naming the file when a field is missing.

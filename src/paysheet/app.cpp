@@ -11,4 +11,13 @@ std::filesystem::path App::userPath(std::string_view ext) const {
     return folder_ / (UserFile + std::string(ext));
 }
 
+bool App::saveFile(const std::filesystem::path& path, std::string_view content, std::string* error) {
+    std::filesystem::path keptAs;
+    if (!damaged_.moveAside(path, &keptAs, error)) return false;
+    if (!keptAs.empty())
+        ui_.message("The damaged file \"" + path.filename().string() + "\" was kept as \"" +
+                    keptAs.filename().string() + "\".");
+    return replaceFile(path, content, error);
+}
+
 }  // namespace qv

@@ -6,13 +6,16 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "common/file_io.h"
 #include "federal/federal_tables.h"
 #include "leave/leave_balances.h"
 #include "ledger/year_ledger.h"
 #include "local/city_tables.h"
 #include "local/non_city_table.h"
 #include "overtime/overtime_tracker.h"
+#include "paysheet/form.h"
 #include "paysheet/model.h"
 #include "platform/ui.h"
 #include "printing/print_heading.h"
@@ -21,6 +24,7 @@
 namespace qv {
 
 namespace platform {
+class HelpViewer;
 class Printer;
 class Spreadsheet;
 }  // namespace platform
@@ -41,6 +45,9 @@ class FrmYearTot;     // ledger totals
 class FrmChecks;      // check window
 class DlgPrintSet;    // printer offsets
 class Form2;          // overtime allowance tracker
+class FrmDateMain;    // pay date picker
+class FrmDate;        // week-ending picker
+class FrmAboutSpcl;   // About box
 
 class App {
 public:
@@ -64,6 +71,9 @@ public:
     // The current employee's base name; empty names the default files.
     std::string UserFile;
     float DefaultRate = 0;
+    // The row whose date box the week-ending picker fills; the window that
+    // opens the picker sets it first.
+    int datePickerRow = 0;
 
     // The working folder every employee file resolves against.
     const std::filesystem::path& folder() const { return folder_; }
@@ -73,6 +83,16 @@ public:
     // Any file name in the working folder.
     std::filesystem::path pathOf(std::string_view name) const { return folder_ / std::string(name); }
 
+    // A file that exists but could not be loaded: no save replaces it unseen.
+    void fileDamaged(const std::filesystem::path& path) { damaged_.note(path); }
+    // How many times a file was found damaged so far in this run.
+    std::size_t damagedFilesSeen() const { return damaged_.seen(); }
+    // Replaces the file with `content` (see replaceFile). A file that could
+    // not be loaded is first moved aside and the user told where it went;
+    // when that is not possible nothing is written. False, with `error`, when
+    // the file was not saved.
+    bool saveFile(const std::filesystem::path& path, std::string_view content, std::string* error = nullptr);
+
     // Platform services.
     platform::Ui& ui() { return ui_; }
     platform::Clock& clock() { return clock_; }
@@ -80,6 +100,11 @@ public:
     platform::Printer* printer = nullptr;
     // The spreadsheet the export drives; set by the front end.
     platform::Spreadsheet* spreadsheet = nullptr;
+    // The help viewer; set by the front end.
+    platform::HelpViewer* helpViewer = nullptr;
+    // The folder of the files shipped with the program (the help pages among
+    // them); set by the front end, empty when unknown.
+    std::filesystem::path dataFolder;
 
     // Windows.
     Form1& form1();
@@ -96,18 +121,28 @@ public:
     FrmChecks& frmChecks();
     DlgPrintSet& dlgPrintSet();
     Form2& form2();
+    FrmDateMain& frmDateMain();
+    FrmDate& frmDate();
+    FrmAboutSpcl& frmAboutSpcl();
 
     // Creates a form slot on first use.
     template <class F>
     F& formIn(std::shared_ptr<F>& slot) {
-        if (!slot) slot = std::make_shared<F>(*this);
+        if (!slot) {
+            slot = std::make_shared<F>(*this);
+            created_.push_back(slot.get());
+        }
         return *slot;
     }
+    // Every form made so far, in the order they were made; walking them
+    // neither makes nor loads one (the desktop follows them after each event).
+    const std::vector<Form*>& createdForms() const { return created_; }
 
 private:
     platform::Ui& ui_;
     platform::Clock& clock_;
     std::filesystem::path folder_;
+    DamagedFiles damaged_;
 
     // shared_ptr keeps the forms' types out of this header.
     std::shared_ptr<Form1> form1_;
@@ -124,6 +159,10 @@ private:
     std::shared_ptr<FrmChecks> frmChecks_;
     std::shared_ptr<DlgPrintSet> dlgPrintSet_;
     std::shared_ptr<Form2> form2_;
+    std::shared_ptr<FrmDateMain> frmDateMain_;
+    std::shared_ptr<FrmDate> frmDate_;
+    std::shared_ptr<FrmAboutSpcl> frmAboutSpcl_;
+    std::vector<Form*> created_;
 
 };
 

@@ -1,6 +1,7 @@
 #include "paysheet/calculate.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "common/format.h"
@@ -22,7 +23,15 @@ namespace {
 
 constexpr double kLargestAmount = 1e9;
 
-Currency C(long double v) { return Currency::fromDouble(v); }
+// Gross pay is summed in currency; a sum that leaves its range refuses the
+// calculation rather than wrapping round.
+struct GrossSum {
+    std::optional<Currency> sum = Currency();
+    void add(std::optional<Currency> v) {
+        sum = sum && v ? Currency::checkedAdd(*sum, *v) : std::nullopt;
+    }
+    void add(long double v) { add(Currency::checkedFromDouble(v)); }
+};
 
 // Step 1: every result the calculation builds up starts again from 0.
 void resetResults(App& app) {
@@ -50,7 +59,8 @@ void resetResults(App& app) {
     sheet.lbTips.clear();
 }
 
-float boxSingle(const std::string& text) { return static_cast<float>(convertNumber(text).value_or(0)); }
+float boxSingle(const std::string& text) { return convertSingle(text).value_or(0.0f); }
+
 
 // An allowance count from 0 to 9; anything else picks no table entry.
 bool allowanceIndex(double n, int& index) {
@@ -71,13 +81,31 @@ void localTax(App& app) { GetLocalTax(app); }
 bool roundStateChecked(App& app) { return app.dialogState().ckRoundOff == 1; }
 float stateAdjustment(App& app) { return app.state.StateAdj; }
 void clearStateAdjustment(App& app) { app.state.StateAdj = 0; }
-void loadFederal(App& app) {
-    LoadFederalTables(app);
+bool loadFederal(App& app) {
+    const bool loaded = LoadFederalTables(app);
     app.form1().lbTaxVer = app.federal.FedTableVer;
+    return loaded;
+}
+// An exemption count outside 0 to 9 picks no allowance: the period is taxed
+// without one, which the user must be told.
+bool exemptionsInRange(App& app) {
+    int n = 0;
+    const bool fed = app.profile.FedExempt == 1 || allowanceIndex(valueOf(app.profile.FedExemptions), n);
+    return fed && allowanceIndex(app.profile.StateExemptions, n);
+}
+// Every calculation runs on what was last saved: each settings dialog runs
+// its opening sequence afresh (the files read again, the chosen state's
+// preset applied, the boxes copied into the record). A dialog the user has
+// open beside the pay sheet is taken as it stands, so what was typed there
+// counts for this period.
+void reopenHidden(Form& dialog) {
+    if (dialog.visible) return;
+    dialog.unload();
+    dialog.ensureLoaded();
 }
 void prepareSettings(App& app) {
-    app.dialogCity().ensureLoaded();
-    app.dialogState().ensureLoaded();
+    reopenHidden(app.dialogCity());
+    reopenHidden(app.dialogState());
 }
 void clearFederal(App& app) { app.federal.clearNumbers(); }
 void closeSettings(App& app) {
@@ -98,7 +126,10 @@ bool amountBoxesAreNumbers(App& app) {
     // The adjustment and the allowance are read from the state settings
     // while they are open; an unopened dialog reads them from its file.
     DialogState& d = app.dialogState();
-    if (d.loaded && (!isNumberOrBlank(d.txtStateAdj) || !isNumberOrBlank(d.txtCalAllow))) return false;
+    for (const std::string* box : {&d.txtStateAdj, &d.txtCalAllow}) {
+        const bool blank = box->find_first_not_of(" \t") == std::string::npos;
+        if (d.loaded && !blank && !convertSingle(*box)) return false;
+    }
     return true;
 }
 
@@ -122,7 +153,7 @@ bool computePayPeriod(App& app) {
     p.OtHrs = boxSingle(sheet.txtAmount[3]);
     p.Avas = boxSingle(sheet.txtAmount[4]);
     p.VacDys = boxSingle(sheet.txtAmount[5]);
-    p.Addit = Currency::fromDouble(convertNumber(sheet.txtAmount[6]).value_or(0));
+    p.Addit = Currency::checkedFromDouble(convertNumber(sheet.txtAmount[6]).value_or(0)).value_or(Currency());
     p.TipsHrs = boxSingle(sheet.txtAmount[7]);
 
     // 8, and 14's doubling for bi-weekly pay. Any status other than "Single"
@@ -146,13 +177,15 @@ bool computePayPeriod(App& app) {
     p.TotalOt = sgl(ext(p.OtHrs) * 1.5 * rate + ext(p.OtVar) * rate);
     p.TotalTips = sgl(ext(e.TipsRate) * ext(p.TipsHrs));
     // 12. Gross pay is added up in currency and not rounded to cents.
-    Currency gross = C(ext(p.StrHrs) * rate + ext(e.HourRate2) * ext(p.StrHrs2) + ext(p.OtHrs) * 1.5 * rate +
-                       ext(p.Avas) * rate);
-    gross += p.Addit;
-    gross += C(ext(p.OtVar) * rate);
-    gross += C(rate * ext(p.VacDys));
-    gross += C(ext(e.TipsRate) * ext(p.TipsHrs));
-    p.GrossPay = sgl(gross.toLongDouble());
+    GrossSum gross;
+    gross.add(ext(p.StrHrs) * rate + ext(e.HourRate2) * ext(p.StrHrs2) + ext(p.OtHrs) * 1.5 * rate +
+              ext(p.Avas) * rate);
+    gross.add(p.Addit);
+    gross.add(ext(p.OtVar) * rate);
+    gross.add(rate * ext(p.VacDys));
+    gross.add(ext(e.TipsRate) * ext(p.TipsHrs));
+    if (!gross.sum) return false;
+    p.GrossPay = sgl(gross.sum->toLongDouble());
     // 13.
     p.KPlanAmt = e.KpPer == 1 ? sgl(ext(e.KPlan) * 0.01 * ext(p.GrossPay)) : e.KPlan;
     p.PensionAmt = sgl(ext(e.PensionPct) * 0.01 * ext(p.GrossPay));
@@ -248,26 +281,41 @@ bool computePayPeriod(App& app) {
     return true;
 }
 
-void Calcu_late(App& app) {
+CalcOutcome Calcu_late(App& app) {
     // Nothing may change when a box does not hold a number.
     if (!amountBoxesAreNumbers(app)) {
         app.ui().message(kNonNumeric);
-        return;
+        return CalcOutcome::Refused;
     }
+    // A settings file found damaged on the way means the period was worked
+    // out on other settings than the employee's.
+    const std::size_t damagedBefore = app.damagedFilesSeen();
     // 1.
     resetResults(app);
     // 2.
-    loadFederal(app);
+    bool complete = loadFederal(app);
     // 3.
     prepareSettings(app);
     // 4 to 33.
-    computePayPeriod(app);
+    if (!computePayPeriod(app)) {
+        // Nothing computed is saved: the files keep the last good period.
+        clearFederal(app);
+        closeSettings(app);
+        app.ui().message(kNonNumeric);
+        return CalcOutcome::Refused;
+    }
+    if (app.damagedFilesSeen() != damagedBefore) complete = false;
+    if (!exemptionsInRange(app)) {
+        app.ui().message(kExemptionsOutOfRange);
+        complete = false;
+    }
     // 34. The tables in memory are always the file's as of the last calculation.
     clearFederal(app);
     // 35.
-    app.frmSaveUser().cmdSaveUser_Click();
+    if (!app.frmSaveUser().cmdSaveUser_Click()) complete = false;
     // 36.
     closeSettings(app);
+    return complete ? CalcOutcome::Done : CalcOutcome::Incomplete;
 }
 
 void Clear_All(App& app) {

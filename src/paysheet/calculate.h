@@ -7,18 +7,35 @@ namespace qv {
 class App;
 
 inline constexpr const char* kNonNumeric = "You have entered a NON numerial.";
+inline constexpr const char* kExemptionsOutOfRange =
+    "The number of exemptions is not 0 to 9: no allowance was subtracted.";
+
+// How a calculation ended.
+enum class CalcOutcome {
+    // Nothing was computed or saved: an amount that is not a number or is
+    // beyond what a pay period can hold. Its message was shown.
+    Refused,
+    // Computed and shown, but a failure was shown on the way (federal tables
+    // missing or damaged, an exemption count out of range, a file that could
+    // not be saved): the period must not be posted or kept as it is.
+    Incomplete,
+    Done,
+};
 
 // The add button. Checks every amount box first: a text that is not a number
-// shows kNonNumeric and changes nothing.
-void Calcu_late(App& app);
+// shows kNonNumeric and changes nothing. A computation refused on the way (a
+// gross pay beyond the currency range) shows kNonNumeric and saves nothing.
+CalcOutcome Calcu_late(App& app);
 
 // The computation alone (the driver's steps from the pay rate to the totals),
 // on records and settings already prepared; reads and writes no file. Returns
-// false, changing nothing, when an amount box is not a number.
+// false when an amount box is not a number (changing nothing) or the gross
+// pay leaves the currency range.
 bool computePayPeriod(App& app);
 
-// True when every amount box holds a number (a box whose value is 0, such as
-// "", "-" or ".", counts as 0).
+// True when every amount box holds a number within what a pay period can
+// hold (a box whose value is 0, such as "", "-" or ".", counts as 0), and
+// the state settings' adjustment and allowance boxes hold singles.
 bool amountBoxesAreNumbers(App& app);
 
 void Clear_All(App& app);

@@ -70,7 +70,7 @@ Currency yearGross(App& app) { return app.ledger.TotGross; }
 // A box of the state settings as a single; a text that is not a number
 // leaves the value as it was.
 void readBox(const std::string& text, float& value) {
-    if (auto v = convertNumber(text)) value = static_cast<float>(*v);
+    if (auto v = convertSingle(text)) value = *v;
 }
 }  // namespace
 

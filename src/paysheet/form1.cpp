@@ -19,6 +19,9 @@
 #include "printing/frm_checks.h"
 #include "printing/pay_stub.h"
 #include "printing/print_heading.h"
+#include "shell/frm_about_spcl.h"
+#include "shell/frm_date_main.h"
+#include "shell/help.h"
 
 namespace qv {
 
@@ -30,6 +33,14 @@ void startUpSettings(App& app, Form1& sheet) {
     app.dialogState().ensureLoaded();
     if (app.state.UseLouis == 1) sheet.ckLouisPriorVisible = true;
 }
+// The profile screen is prepared hidden: its opening fills in the defaults a
+// profile lacks (weekly, single, the deduction captions) and writes the
+// profile files back, and the sheet takes its deduction captions.
+void startUpProfile(App& app) {
+    FrmTaxInfo& screen = app.frmTaxInfo();
+    screen.ensureLoaded();
+    screen.showDeductionCaptions();
+}
 }  // namespace
 
 Form1& App::form1() {
@@ -39,30 +50,86 @@ Form1& App::form1() {
     return f;
 }
 
-Form1::Form1(App& app) : Form(app) { resetControls(); }
+Form1::Form1(App& app) : Form(app) {
+    for (std::size_t i = 0; i < lbTaxTag.size(); ++i) lbTaxTag[i] = std::string(kTaxTagCaptions[i]);
+}
+
+std::span<const Control> Form1::controls() {
+    static constexpr Control kTable[] = {
+        control<&Form1::Caption>("Caption").title(),
+        // Hours
+        control<&Form1::txtAmount>("txtAmount")
+            .tip("Enter")
+            .onKeyPress<&Form1::txtAmount_KeyPress>()
+            .onKeyDown<&Form1::txtAmount_KeyDown>()
+            .onGotFocus<&Form1::txtAmount_GotFocus>()
+            .selectsAll(),
+        control<&Form1::opt1x>("opt1x").caption(kOpt1xCaption),
+        control<&Form1::opt2x>("opt2x").caption(kOpt2xCaption),
+        // CLEAR, ADD
+        command<&Form1::cmdClear_Click>("cmdClear").tip("Clear"),
+        command<&Form1::cmdCal_Click>("cmdCal"),
+        control<&Form1::lbOverT>("lbOverT"),
+        control<&Form1::lbTips>("lbTips"),
+        // Results
+        control<&Form1::lbGross>("lbGross"),
+        control<&Form1::lbTaxes>("lbTaxes"),
+        control<&Form1::lbDeduct>("lbDeduct"),
+        control<&Form1::lbNet>("lbNet"),
+        // Taxes/Deductions
+        control<&Form1::lbTaxDed>("lbTaxDed"),
+        control<&Form1::lbTaxTag>("lbTaxTag"),
+        control<&Form1::lbSDI>("lbSDI"),
+        control<&Form1::lbSUI>("lbSUI"),
+        control<&Form1::lbCafe>("lbCafe"),
+        // The button frame
+        command<&Form1::Command1_Click>("Command1").tip("Vacation"),
+        command<&Form1::cmdYear_Click>("cmdYear").tip("Year to Date"),
+        command<&Form1::cmdPrint_Click>("cmdPrint").tip("Print"),
+        command<&Form1::cmdOT_Click>("cmdOT").tip("OverTime"),
+        // Pay date, employee, federal tables
+        control<&Form1::txtWeek>("txtWeek").tip("Click for Date change").onClick<&Form1::txtWeek_Click>(),
+        control<&Form1::lbUser>("lbUser"),
+        control<&Form1::lbTaxVer>("lbTaxVer"),
+        control<&Form1::lbTableNotice>("lbTableNotice"),
+        // Saved periods, the state option
+        command<&Form1::cmdSavePrev_Click>("cmdSavePrev").caption(kSavePrevCaption),
+        command<&Form1::cmdPeriod_Click>("cmdPeriod").caption(kPeriodCaption),
+        control<&Form1::ckLouisPrior>("ckLouisPrior")
+            .caption(kLouisPriorCaption)
+            .tip("Check if calculating prior to April 1st 2005")
+            .visibleBy<&Form1::ckLouisPriorVisible>(),
+        // Menus
+        command<&Form1::mnuNew_Click>("mnuNew").caption("&New").inMenu("File"),
+        command<&Form1::mnuOpen_Click>("mnuOpen").caption("&Open").inMenu("File"),
+        command<&Form1::mnuSave_Click>("mnuSave").caption("&Save").inMenu("File"),
+        rule("File"),
+        command<&Form1::mnuChecks_Click>("mnuChecks").caption("C&hecks").inMenu("File"),
+        rule("File"),
+        command<&Form1::mnuPrintSheet_Click>("mnuPrintSheet").caption("Print Sheet").inMenu("File"),
+        command<&Form1::mnuPrintImage_Click>("mnuPrintImage").caption("&Print Image").inMenu("File"),
+        rule("File"),
+        command<&Form1::mnuClear_Click>("mnuClear").caption("&Clear").inMenu("File"),
+        command<&Form1::mnuExitItem_Click>("mnuExitItem").caption("E&xit").inMenu("File"),
+        command<&Form1::mnuVacation_Click>("mnuVacation").caption("&Vacation").inMenu("Forms"),
+        command<&Form1::mnuOT_Click>("mnuOT").caption("OT %").inMenu("Forms"),
+        command<&Form1::mnuYear_Click>("mnuYear").caption("&Year to Date").inMenu("Forms"),
+        command<&Form1::mnuHeader_Click>("mnuHeader").caption("H&eader").inMenu("Options"),
+        rule("Options"),
+        command<&Form1::mnuUserInfo_Click>("mnuUserInfo").caption("&User Info").inMenu("Options"),
+        rule("Options"),
+        command<&Form1::mnuStateTax_Click>("mnuState").caption("S&tate Tax").inMenu("Options"),
+        command<&Form1::mnuCityTax_Click>("mnuCityTax").caption("C&ity Tax").inMenu("Options"),
+        command<&Form1::mnuNonCity_Click>("mnuNonCity").caption("Non City Tax").inMenu("Options"),
+        menuEntry("mnuHelp", "He&lp", "Help"),
+        rule("Help"),
+        menuEntry("mnuAbout", "&About", "Help"),
+    };
+    return kTable;
+}
 
 void Form1::resetControls() {
-    Caption = std::string(kTitle);
-    for (auto& box : txtAmount) box.clear();
-    opt1x = true;
-    opt2x = false;
-    lbGross.clear();
-    lbTaxes.clear();
-    lbDeduct.clear();
-    lbNet.clear();
-    lbOverT.clear();
-    lbTips.clear();
-    for (auto& line : lbTaxDed) line.clear();
-    for (std::size_t i = 0; i < lbTaxTag.size(); ++i) lbTaxTag[i] = std::string(kTaxTagCaptions[i]);
-    lbSDI.clear();
-    lbSUI.clear();
-    lbCafe.clear();
-    txtWeek.clear();
-    lbUser = std::string(kUserLabel);
-    lbTaxVer.clear();
-    lbTableNotice.clear();
-    ckLouisPrior = 0;
-    ckLouisPriorVisible = false;
+    resetToDesign(*this, app());
     amountFocus = 0;
     amountTextSelected = false;
     programEnded = false;
@@ -95,8 +162,10 @@ void Form1::Form_Load() {
     lbTips.clear();
     // 5.
     lbTaxVer = a.federal.FedTableVer;
-    // 6, 7.
+    // 6.
     startUpSettings(a, *this);
+    // 7.
+    startUpProfile(a);
 }
 
 char Form1::txtAmount_KeyPress(int index, char key) {
@@ -119,9 +188,10 @@ void Form1::txtAmount_GotFocus(int index) {
 
 void Form1::moveAmountFocus(int index) { txtAmount_GotFocus(index); }
 
-void Form1::cmdCal_Click() {
-    Calcu_late(app());
+CalcOutcome Form1::cmdCal_Click() {
+    const CalcOutcome outcome = Calcu_late(app());
     txtAmount_GotFocus(0);
+    return outcome;
 }
 
 void Form1::cmdClear_Click() { Clear_All(app()); }
@@ -158,14 +228,8 @@ void Form1::mnuStateTax_Click() { app().dialogState().ShowFromMenu(); }
 void Form1::mnuCityTax_Click() { app().dialogCity().show(); }
 void Form1::mnuNonCity_Click() { app().dialogNonCity().show(); }
 
-void Form1::txtWeek_Click() {
-    App& a = app();
-    std::optional<Date> shown = parseShortDate(txtWeek);
-    if (!shown) {
-        txtWeek = shortDate(a.clock().today());
-        shown = a.clock().today();
-    }
-    if (auto chosen = a.ui().pickDate(*shown)) txtWeek = shortDate(*chosen);
-}
+void Form1::txtWeek_Click() { app().frmDateMain().open(); }
+void Form1::mnuHelp_Click() { showHelp(app(), platform::HelpTopic::Default); }
+void Form1::mnuAbout_Click() { app().frmAboutSpcl().open(); }
 
 }  // namespace qv

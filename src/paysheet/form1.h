@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "paysheet/calculate.h"
+#include "paysheet/controls.h"
 #include "paysheet/form.h"
 
 namespace qv {
@@ -47,17 +49,8 @@ public:
         "Union Dues", "Pension", "Health Ins", "K Plan", "OverTime", "GROSS PAY", "NET PAY",
         "SDI", "SUI", "Cafeteria Plan", "Tips"};
 
-    // Menus in order; an empty entry is a separator rule.
-    struct Menu {
-        std::string_view title;
-        std::array<std::string_view, 11> entries;
-    };
-    static constexpr std::array<Menu, 4> kMenus = {{
-        {"File", {"&New", "&Open", "&Save", "", "C&hecks", "", "Print Sheet", "&Print Image", "", "&Clear", "E&xit"}},
-        {"Forms", {"&Vacation", "OT %", "&Year to Date"}},
-        {"Options", {"H&eader", "", "&User Info", "", "S&tate Tax", "C&ity Tax", "Non City Tax"}},
-        {"Help", {"He&lp", "", "&About"}},
-    }};
+    // Every control of the window, its menus in order among them.
+    static std::span<const Control> controls();
 
     // Controls.
     std::string Caption{kTitle};             // the window's title
@@ -97,7 +90,7 @@ public:
     void txtAmount_KeyDown(int index, int keyCode);
     void txtAmount_GotFocus(int index);
 
-    void cmdCal_Click();
+    CalcOutcome cmdCal_Click();
     void cmdClear_Click();
     void mnuClear_Click();
 
@@ -129,9 +122,10 @@ public:
     void mnuStateTax_Click();    // the state settings, beside
     void mnuCityTax_Click();     // the city tables, beside
     void mnuNonCity_Click();     // the non-resident table, beside
-    // A click in the pay date box: the date picker. A box that holds no date
-    // starts the picker on today.
+    // A click in the pay date box: the pay date picker, modal.
     void txtWeek_Click();
+    void mnuHelp_Click();   // "He&lp": the help document
+    void mnuAbout_Click();  // "&About": the About box, modal
 
 protected:
     void Form_Load() override;

@@ -9,10 +9,12 @@ namespace qv {
 DialogHeader& App::dialogHeader() { return formIn(dialogHeader_); }
 
 void LoadHeading(App& app) {
-    auto content = readWholeFile(app.pathOf(kHeadingFileName));
-    if (!content) return;
+    const std::filesystem::path path = app.pathOf(kHeadingFileName);
+    if (!fileExists(path)) return;
+    auto content = readWholeFile(path);
     try {
-        RecordReader in(*content, kHeadingFileName);
+        if (!content) throw RecordReadError(std::string(kHeadingFileName), "cannot be read");
+        RecordReader in(*content, kHeadingFileName, {4});
         PrintHeading read;
         read.HeadCompany = in.text();
         read.HeadAddress = in.text();
@@ -21,7 +23,8 @@ void LoadHeading(App& app) {
         app.heading = std::move(read);
     } catch (const RecordReadError&) {
         // A heading file cut short keeps the heading in memory; the prints
-        // then show what the user last saw.
+        // then show what the user last saw. The next save keeps it aside.
+        app.fileDamaged(path);
     }
 }
 
@@ -30,7 +33,7 @@ bool SaveHeader(App& app) {
     RecordWriter out;
     out.text(h.HeadCompany).text(h.HeadAddress).text(h.HeadZip).text(h.HeadIdNumber).endLine();
     std::string error;
-    if (!replaceFile(app.pathOf(kHeadingFileName), out.str(), &error)) {
+    if (!app.saveFile(app.pathOf(kHeadingFileName), out.str(), &error)) {
         app.ui().message("The heading could not be saved to \"" + std::string(kHeadingFileName) + "\": " + error);
         return false;
     }
@@ -62,5 +65,16 @@ void DialogHeader::cmdOK_Click() {
 }
 
 void DialogHeader::cmdCancel_Click() { unload(); }
+
+std::span<const Control> DialogHeader::controls() {
+    static constexpr Control kTable[] = {
+        control<&DialogHeader::txtHeader>("txtHeader"),
+        command<&DialogHeader::cmdOK_Click>("cmdOK"),
+        command<&DialogHeader::cmdCancel_Click>("cmdCancel"),
+    };
+    return kTable;
+}
+
+void DialogHeader::resetControls() { resetToDesign(*this, app()); }
 
 }  // namespace qv

@@ -15,15 +15,16 @@ constexpr std::string_view kWriteFailed = "Check your numbers\r\nNo blanks\r\nOn
 
 // Reads the file named `name` into the record and the dialog, then the
 // method boxes and the employee screen from the record.
-void loadStateFrom(App& app, const std::string& name) {
+bool loadStateFrom(App& app, const std::string& name) {
     if (StateFileExists(app, name)) {
         try {
             auto content = readWholeFile(app.pathOf(name));
             if (!content) throw RecordReadError(name, "cannot be read");
             readStateFileText(*content, name, app.state, app.profile);
         } catch (const RecordReadError&) {
+            app.fileDamaged(app.pathOf(name));
             app.ui().message(corruptFileMessage(name));
-            return;
+            return false;
         }
         // Touching the dialog while it is unloaded runs its opening first.
         DialogState& dlg = app.dialogState();
@@ -34,6 +35,7 @@ void loadStateFrom(App& app, const std::string& name) {
     dlg.ensureLoaded();
     dlg.methodBoxesFromRecord();
     dlg.employeeScreenFromRecord();
+    return true;
 }
 
 }  // namespace
@@ -65,7 +67,15 @@ std::string stateFileText(const StateTaxSettings& s, const EmployeeProfile& p) {
 
 void readStateFileText(std::string_view content, const std::string& fileName, StateTaxSettings& s,
                        EmployeeProfile& p) {
-    RecordReader in(content, fileName);
+    static const LineLayout kLayout = [] {
+        LineLayout l = repeatLayout({6}, 10);
+        l.push_back(1);
+        for (int n : repeatLayout({2}, 10)) l.push_back(n);
+        l.push_back(9);
+        l.push_back(11);
+        return l;
+    }();
+    RecordReader in(content, fileName, kLayout);
     for (int r = 0; r < 10; ++r) {
         s.StateMinBS[r] = in.single();
         s.StateAmtBS[r] = in.single();
@@ -107,12 +117,12 @@ void readStateFileText(std::string_view content, const std::string& fileName, St
     s.UseMissouri = in.integer();
 }
 
-void LoadStateFile(App& app) { loadStateFrom(app, app.UserFile + ".sta"); }
+bool LoadStateFile(App& app) { return loadStateFrom(app, app.UserFile + ".sta"); }
 
-void LoadStateDefault(App& app) { loadStateFrom(app, ".sta"); }
+bool LoadStateDefault(App& app) { return loadStateFrom(app, ".sta"); }
 
 bool SaveStateFile(App& app) {
-    if (!replaceFile(app.userPath(".sta"), stateFileText(app.state, app.profile))) {
+    if (!app.saveFile(app.userPath(".sta"), stateFileText(app.state, app.profile))) {
         app.ui().message(kWriteFailed);
         return false;
     }

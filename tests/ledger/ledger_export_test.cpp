@@ -141,7 +141,8 @@ TEST_F(LedgerExport, ASecondExportQuitsTheFirstApplicationAndAFailureEndsSilentl
     exportLedger(*app);
     std::size_t first = sheet.calls().size();
     sheet.failAt("setFont");
-    exportLedger(*app);
+    const std::string error = exportLedger(*app);
+    EXPECT_NE(error.find("Kim Year To Date.xlsx"), std::string::npos) << error;
     std::vector<std::string> second(sheet.calls().begin() + static_cast<long>(first), sheet.calls().end());
     ASSERT_GE(second.size(), 4u);
     EXPECT_EQ(second[0], "setVisible false");
@@ -157,12 +158,19 @@ TEST_F(LedgerExport, ASecondExportQuitsTheFirstApplicationAndAFailureEndsSilentl
     EXPECT_FALSE(sheet.hasApplication());
 }
 
-TEST_F(LedgerExport, WithoutASpreadsheetNothingHappens) {
+TEST_F(LedgerExport, AFailedExportIsShownByTheWindow) {
     app->spreadsheet = nullptr;
     setWeekly(true);
     openYearLedger(*app);
     app->mdiForm1().mnuExcel_Click();
-    EXPECT_TRUE(ui.shown().empty());
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_NE(ui.messages()[0].find("not exported"), std::string::npos);
+
+    app->spreadsheet = &sheet;
+    sheet.failAt("saveWorkbook");
+    app->mdiForm1().mnuExcel_Click();
+    ASSERT_EQ(ui.messages().size(), 2u);
+    EXPECT_NE(ui.messages()[1].find("Year To Date.xlsx"), std::string::npos) << ui.messages()[1];
 }
 
 }  // namespace

@@ -138,8 +138,8 @@ TEST_F(CityTablesLoad, UnwritableFileShowsTheMessage) {
 }
 
 // A city file that cannot be read to its end: the message names the file,
-// loading stops there, the fields read so far stay in the record and the
-// boxes are not refreshed.
+// a file whose lines do not hold their fields loads nothing, and the boxes
+// are not refreshed.
 struct CorruptCase {
     const char* what;
     std::string content;
@@ -155,7 +155,7 @@ TEST_F(CityTablesLoad, CorruptFileStopsWithTheMessage) {
     std::string badAllowance = full;
     badAllowance.replace(badAllowance.find("192.3"), 5, "abc");
     const CorruptCase cases[] = {
-        {"too few lines", fiveLines, 308, 0.3f},
+        {"too few lines", fiveLines, 100.25f, 0.3f},
         {"text in a number", badAllowance, 308, 0.3f},
         {"empty file", "", 100.25f, 0.3f},
     };

@@ -1,0 +1,13 @@
+#include "shell/frm_about_spcl.h"
+
+#include "paysheet/app.h"
+
+namespace qv {
+
+FrmAboutSpcl& App::frmAboutSpcl() { return formIn(frmAboutSpcl_); }
+
+void FrmAboutSpcl::Form_Load() {
+    lblVersion = "Version " + std::to_string(kMajor) + "." + std::to_string(kMinor) + "." + std::to_string(kRevision);
+}
+
+}  // namespace qv
