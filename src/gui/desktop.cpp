@@ -60,6 +60,11 @@ QWidget* Desktop::mainWindow() const {
     return sheet ? sheet->window() : nullptr;
 }
 
+View* Desktop::ensureView(Form& form) {
+    if (View* view = viewOf(form)) return view;
+    return makeView(form);
+}
+
 View* Desktop::makeView(Form& form) {
     auto factory = factories_.find(std::type_index(typeid(form)));
     if (factory == factories_.end()) return nullptr;

@@ -60,6 +60,10 @@ public:
 
     // The view of a form, once it has been made; null before.
     View* viewOf(const Form& form) const;
+    // The view of a form, made now when it has none yet (a view that lives
+    // inside another's window asks for that one first); null when the form
+    // has no view.
+    View* ensureView(Form& form);
     // The pay sheet's window: the parent of every other window.
     QWidget* mainWindow() const;
 

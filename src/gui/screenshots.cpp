@@ -21,6 +21,11 @@
 #include "gui/platform/qt_ui.h"
 #include "gui/platform/xlsx_spreadsheet.h"
 #include "gui/views/views.h"
+#include "ledger/frm_year.h"
+#include "ledger/mdi_form1.h"
+#include "overtime/form2.h"
+#include "printing/dlg_print_set.h"
+#include "printing/frm_checks.h"
 #include "paysheet/app.h"
 #include "paysheet/form1.h"
 
@@ -39,6 +44,12 @@ const std::vector<Shot> kShots = {
     {"pay-sheet", "Form1", [](App&) {}, [](App&) {}},
     {"save-prompt", "frmSaveUser", [](App& a) { a.form1().mnuSave_Click(); },
      [](App& a) { a.frmSaveUser().cmdEnd_Click(); }},
+    {"ledger", "MDIForm1", [](App& a) { qv::openYearLedger(a); a.frmYear().PasteMe(0); },
+     [](App& a) { qv::closeLedgerWindows(a); }},
+    {"check", "frmChecks", [](App& a) { a.form1().mnuChecks_Click(); }, [](App&) {}},
+    {"print-offset", "dlgPrintSet", [](App& a) { a.frmChecks().mnuPrintCheck_Click(); },
+     [](App& a) { a.dlgPrintSet().cmdCancel_Click(); a.frmChecks().hide(); }},
+    {"overtime", "Form2", [](App& a) { qv::openOvertimeTracker(a); }, [](App& a) { a.form2().cmdClose_Click(); }},
 };
 
 // A weekly employee at $18.50 an hour with 40 hours and 5 of overtime.

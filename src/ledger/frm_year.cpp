@@ -124,7 +124,7 @@ void FrmYear::resetControls() {
     Width = kDesignedWidth;
 }
 
-int FrmYear::slots() const { return activeSlots(app().profile.Weekly); }
+int FrmYear::activeRows() const { return activeSlots(app().profile.Weekly); }
 
 FrmYear::Column& FrmYear::cell(float LedgerRow::*field) {
     return const_cast<Column&>(static_cast<const FrmYear*>(this)->cell(field));
@@ -157,7 +157,7 @@ void FrmYear::Form_Load() {
 }
 
 void FrmYear::showRecord() {
-    const int n = slots();
+    const int n = activeRows();
     for (int i = 0; i < n; ++i) {
         const auto s = static_cast<std::size_t>(i);
         const LedgerRow& row = app().ledger.rows[s];
@@ -190,7 +190,7 @@ void FrmYear::PasteMe(int i) { PasteMe(i, paySheetFigures(app())); }
 
 void FrmYear::PasteMe(int i, const PaySheetFigures& sheet) {
     ensureLoaded();
-    if (i < 0 || i >= slots()) return;
+    if (i < 0 || i >= activeRows()) return;
     const auto s = static_cast<std::size_t>(i);
     txtDate[s] = sheet.payDate;
     for (std::size_t k = 0; k < kLineColumns.size(); ++k) cell(kLineColumns[k])[s] = ledgerText(sheet.lines[k]);
@@ -208,7 +208,7 @@ void FrmYear::PasteMe(int i, const PaySheetFigures& sheet) {
 
 void FrmYear::DeleteRow(int i) {
     ensureLoaded();
-    if (i < 0 || i >= slots()) return;
+    if (i < 0 || i >= activeRows()) return;
     const auto s = static_cast<std::size_t>(i);
     txtDate[s].clear();
     for (auto f : kCellColumns) cell(f)[s] = "0";
@@ -220,7 +220,7 @@ void FrmYear::DeleteRow(int i) {
     AddAnnual(app());
 }
 
-void FrmYear::ClearAll() { clearRows(slots()); }
+void FrmYear::ClearAll() { clearRows(activeRows()); }
 
 void FrmYear::clearWholeYear() { clearRows(kLedgerSlots); }
 
@@ -256,7 +256,7 @@ void FrmYear::clearRows(int n) {
 void FrmYear::Update() {
     ensureLoaded();
     YearLedger& ledger = app().ledger;
-    const int n = slots();
+    const int n = activeRows();
     for (int i = 0; i < n; ++i) {
         const auto s = static_cast<std::size_t>(i);
         LedgerRow& row = ledger.rows[s];
@@ -279,7 +279,7 @@ void FrmYear::Update() {
 void FrmYear::fillBoxes() {
     ensureLoaded();
     LoadAnnual(app());
-    const int n = slots();
+    const int n = activeRows();
     for (int i = 0; i < n; ++i) {
         const auto s = static_cast<std::size_t>(i);
         const LedgerRow& row = app().ledger.rows[s];

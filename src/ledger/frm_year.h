@@ -91,7 +91,7 @@ protected:
     void resetControls() override;
 
 private:
-    int slots() const;
+    int activeRows() const;
     // Empties rows 0 to n - 1, the SDI/SUI/cafeteria of all slots and the
     // sums.
     void clearRows(int n);

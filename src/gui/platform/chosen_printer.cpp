@@ -1,9 +1,25 @@
 #include "gui/platform/chosen_printer.h"
 
+#include <QApplication>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QWidget>
+
+#include "gui/platform/qt_ui.h"
 
 namespace qv::gui {
+
+namespace {
+
+// What the user sees of a window: its widgets as they are drawn now.
+QImage shownWindow(std::string_view name) {
+    const QString wanted = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == wanted && w->isVisible()) return w->grab().toImage();
+    return {};
+}
+
+}  // namespace
 
 bool ChosenPrinter::choose(QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
@@ -13,6 +29,7 @@ bool ChosenPrinter::choose(QWidget* parent) {
         printer.setOutputFileName(lastPdf_);
     }
     QPrintDialog dialog(&printer, parent);
+    dialog.setObjectName(QStringLiteral("printDialog"));
     dialog.setOptions(QAbstractPrintDialog::PrintToFile);
     if (dialog.exec() != QDialog::Accepted) return false;
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
@@ -23,20 +40,80 @@ bool ChosenPrinter::choose(QWidget* parent) {
         lastPrinter_ = printer.printerName();
         current_ = QtPrinter::toSystemPrinter(lastPrinter_.toStdString());
     }
+    current_->setWindowGrabber(shownWindow);
+    // A new printer starts from its own settings.
+    document_ = RecordedDocument();
+    landscape_ = false;
+    fontName_ = "Arial";
+    fontSize_ = 10;
+    freshChoice_ = true;
     return true;
 }
 
-// Before any choice there is nowhere to print: the output is dropped, as
-// the core only prints after a choice.
-void ChosenPrinter::setFontName(std::string_view name) { if (current_) current_->setFontName(name); }
-void ChosenPrinter::setFontSize(double points) { if (current_) current_->setFontSize(points); }
-void ChosenPrinter::printAt(int column, std::string_view text) { if (current_) current_->printAt(column, text); }
-void ChosenPrinter::print(std::string_view text) { if (current_) current_->print(text); }
-void ChosenPrinter::endLine() { if (current_) current_->endLine(); }
-void ChosenPrinter::endDocument() { if (current_) current_->endDocument(); }
-void ChosenPrinter::setLandscape(bool landscape) { if (current_) current_->setLandscape(landscape); }
+bool ChosenPrinter::printerForNewDocument() {
+    if (!freshChoice_ && !choose(dialogParent())) return false;
+    freshChoice_ = false;
+    return true;
+}
+
+void ChosenPrinter::record(RecordedDocument::Step step) {
+    if (dropping_) return;
+    if (document_.empty()) {
+        if (!printerForNewDocument()) {
+            dropping_ = true;
+            return;
+        }
+        document_.add(RecordedDocument::Landscape{landscape_});
+        document_.add(RecordedDocument::FontName{fontName_});
+        document_.add(RecordedDocument::FontSize{fontSize_});
+    }
+    document_.add(std::move(step));
+}
+
+void ChosenPrinter::setFontName(std::string_view name) {
+    record(RecordedDocument::FontName{std::string(name)});
+    fontName_ = std::string(name);
+}
+
+void ChosenPrinter::setFontSize(double points) {
+    record(RecordedDocument::FontSize{points});
+    if (points > 0) fontSize_ = points;
+}
+
+void ChosenPrinter::printAt(int column, std::string_view text) {
+    record(RecordedDocument::Text{column < 1 ? 1 : column, std::string(text)});
+}
+
+void ChosenPrinter::print(std::string_view text) { record(RecordedDocument::Text{0, std::string(text)}); }
+void ChosenPrinter::endLine() { record(RecordedDocument::EndLine{}); }
+
+void ChosenPrinter::setLandscape(bool landscape) {
+    record(RecordedDocument::Landscape{landscape});
+    landscape_ = landscape;
+}
+
+void ChosenPrinter::endDocument() {
+    if (dropping_) {
+        dropping_ = false;
+        return;
+    }
+    if (!current_ || document_.empty()) return;
+    RecordedDocument document = std::move(document_);
+    document_ = RecordedDocument();
+    previewThenPrint(document);
+}
+
 void ChosenPrinter::printWindowImage(std::string_view windowName) {
-    if (current_) current_->printWindowImage(windowName);
+    // The picture is a document of its own.
+    endDocument();
+    if (!printerForNewDocument()) return;
+    RecordedDocument picture;
+    picture.setPicture(current_->grabWindow(windowName), windowName);
+    previewThenPrint(picture);
+}
+
+void ChosenPrinter::previewThenPrint(const RecordedDocument& document) {
+    if (previewAccepted(document, dialogParent())) document.replay(*current_);
 }
 
 }  // namespace qv::gui

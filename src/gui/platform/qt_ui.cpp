@@ -78,7 +78,13 @@ std::optional<std::filesystem::path> QtUi::openFile(std::string_view title, std:
 bool QtUi::choosePrinter() { return choosePrinter_ && choosePrinter_(dialogParent()); }
 
 void QtUi::openDocument(const std::filesystem::path& path) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path.string())));
+    const QString file = QString::fromStdString(path.string());
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(file))) return;
+    // Nothing on this desktop opens it: the user still needs to find it.
+    QMessageBox box(QMessageBox::Information, QApplication::applicationDisplayName(),
+                    QStringLiteral("No program on this computer could open the file. It was saved as:\n%1").arg(file),
+                    QMessageBox::Ok, dialogParent());
+    box.exec();
 }
 
 }  // namespace qv::gui
