@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShowEvent>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -69,6 +70,13 @@ void LedgerFrameView::holdGrid(QWidget* grid) {
 void LedgerFrameView::holdTotals(QWidget* totals) {
     markInsideFrame(*totals);
     page_->addWidget(totals, 0);
+}
+
+// adjustSize() keeps a window within two thirds of the screen, which would
+// cut the last columns off: the frame takes the size it asks for instead.
+void LedgerFrameView::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) resize(sizeHint());
+    QMainWindow::showEvent(event);
 }
 
 // Wide enough for every column, as tall as the screen allows: the grid

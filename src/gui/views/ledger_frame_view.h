@@ -30,6 +30,9 @@ public:
 
     QSize sizeHint() const override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QScrollArea* scroll_;
     QVBoxLayout* page_;
