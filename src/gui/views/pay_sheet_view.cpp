@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QIcon>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include "gui/data_files.h"
 #include "gui/desktop.h"
 #include "gui/views/picture.h"
 #include "gui/widgets.h"
@@ -23,6 +25,15 @@
 namespace qv::gui {
 
 namespace {
+
+// The picture buttons carry their shipped picture beside the caption; the
+// caption stays, so a missing picture costs nothing but the decoration.
+void withPicture(QPushButton* button, const char* file) {
+    const QString path = dataFile(QStringLiteral("buttons/") + QString::fromUtf8(file));
+    if (path.isEmpty()) return;
+    button->setIcon(QIcon(path));
+    button->setIconSize(QSize(24, 24));
+}
 
 // An amount shown right-aligned in a sunken field wide enough for
 // "$99,999.00", so the columns of figures line up.
@@ -167,8 +178,10 @@ QWidget* PaySheetView::buildHours() {
     auto* row = new QHBoxLayout(buttons);
     auto* clear = w.make<QPushButton>("cmdClear");
     clear->setText(QStringLiteral("Clear"));
+    withPicture(clear, "clear.svg");
     auto* add = w.make<QPushButton>("cmdCal");
     add->setText(QStringLiteral("ADD"));
+    withPicture(add, "add.svg");
     QFont strong = add->font();
     strong.setBold(true);
     add->setFont(strong);
@@ -241,13 +254,21 @@ QWidget* PaySheetView::buildCommands() {
     auto* area = new QWidget;
     auto* row = new QHBoxLayout(area);
     row->setContentsMargins(0, 0, 0, 0);
-    const std::pair<std::string_view, const char*> buttons[] = {
-        {"Command1", "Vacation"}, {"cmdYear", "Year to Date"}, {"cmdPrint", "Print"}, {"cmdOT", "OverTime"}};
+    struct PictureButton {
+        std::string_view name;
+        const char* text;
+        const char* picture;
+    };
+    const PictureButton buttons[] = {{"Command1", "Vacation", "vacation.svg"},
+                                     {"cmdYear", "Year to Date", "year.svg"},
+                                     {"cmdPrint", "Print", "print.svg"},
+                                     {"cmdOT", "OverTime", "overtime.svg"}};
     auto* frame = new QGroupBox;
     auto* inFrame = new QHBoxLayout(frame);
-    for (const auto& [name, text] : buttons) {
+    for (const auto& [name, text, picture] : buttons) {
         auto* button = w.make<QPushButton>(name);
         button->setText(QString::fromUtf8(text));
+        withPicture(button, picture);
         inFrame->addWidget(button);
     }
     row->addWidget(frame);
