@@ -1,5 +1,6 @@
 // quorvane-cli ledger-print: the employee's year ledger on paper.
 #include "cli/print_target.h"
+#include "ledger/mdi_form1.h"
 #include "printing/ledger_print.h"
 
 namespace qv::cli {
@@ -10,6 +11,9 @@ PrintTarget target;
 int run(Session& session) {
     auto printer = OpenedPrinter::open(session, target);
     if (!printer) return kFailed;
+    // The ledger prints from its open screen, whose opening loads the year
+    // and recomputes its sums.
+    openYearLedger(*session.app);
     PrintYr(*session.app);
     reportMessages(session);
     return printer->finish();

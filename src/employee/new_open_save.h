@@ -12,7 +12,8 @@ class App;
 // name, resets everything to a new employee's values with the New York
 // presets and calculates once, which writes every file of the new employee.
 // A name that cannot be a file name, or one whose ".use" file exists, is
-// refused and the current employee stays current.
+// refused and the current employee stays current; a cancelled (empty) name
+// changes nothing.
 void NewUser(App& app);
 
 // File "&Open": offers the save prompt, then `OpenFile`. Returns false when
@@ -20,7 +21,10 @@ void NewUser(App& app);
 bool OpenUser(App& app);
 
 // Asks for a ".use" file and loads that employee; its folder becomes the
-// working folder. False when cancelled or a file could not be read.
+// working folder. Every file of the employee is read before anything
+// changes: when one cannot be read, the corrupt-file message names it and
+// the current employee stays open, unchanged; so it does when the choice is
+// cancelled. False when cancelled or a file could not be read.
 bool OpenFile(App& app);
 
 // File "&Save": the save prompt, modally.
@@ -35,6 +39,7 @@ void ExitProgram(App& app);
 bool saveEmployeeFiles(App& app);
 // The windows a save-all closes: the ledger window and frame, the overtime
 // tracker, the leave balances, the state, city and non-resident dialogs.
+// (The save has taken what was typed into the tracker and the leave window.)
 void closeEmployeeWindows(App& app);
 // The windows closing the save prompt takes with it: the ledger totals, the
 // profile screen and the check window.

@@ -5,6 +5,7 @@
 #include "common/numbers.h"
 #include "common/record_line.h"
 #include "employee/frm_tax_info.h"
+#include "overtime/form2.h"
 #include "paysheet/app.h"
 
 namespace qv {
@@ -187,6 +188,10 @@ bool LoadProfile(App& app) {
     FrmTaxInfo& screen = app.frmTaxInfo();
     screen.showTableNotice();
     if (screen.loaded) screen.showProfile();
+    // A tracker the user has open keeps what was typed there (the save takes
+    // it); one loaded out of sight shows the rows just read.
+    Form2& tracker = app.form2();
+    if (tracker.loaded && !tracker.visible) tracker.FillInOT();
     return true;
 }
 
@@ -202,6 +207,9 @@ bool writeEmployeeFile(App& app, std::string_view ext, const std::string& conten
 bool SaveOT(App& app) {
     mendBeforeSave(app.profile);
     const bool weekly = app.profile.Weekly;
+    // Rows typed into an open tracker are saved as typed, TOTAL or not.
+    Form2& tracker = app.form2();
+    if (tracker.loaded) tracker.boxesIntoRecord();
     const std::size_t rows = otRowsInUse(weekly);
     for (std::size_t i = 0; i < rows; ++i)
         if (app.overtime.OtAmount[i].empty()) app.overtime.OtAmount[i] = "0";

@@ -10,10 +10,10 @@
 //                 stub and check printing, the overtime tracker's Undo.
 //   SaveOT      - the profile screen, the save-all, the state settings' SAVE,
 //                 the check offsets, the overtime tracker's TOTAL and Back.
-// Both work on the records in App only. A window that edits one of these
-// records (the overtime tracker's rows, the check offsets) copies its boxes
-// into the record before calling SaveOT; both refresh the profile screen
-// when it is loaded.
+// Both work on the records in App. SaveOT first takes the rows of an open
+// overtime tracker from its boxes; a window that edits another of these
+// records (the check offsets) copies its boxes into the record before
+// calling SaveOT. Both refresh the profile screen when it is loaded.
 #pragma once
 
 #include <string>

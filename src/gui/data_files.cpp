@@ -7,7 +7,9 @@
 
 namespace qv::gui {
 
-QString dataFile(const QString& name) {
+namespace {
+
+QStringList candidateFolders() {
     QStringList folders;
     if (const QString env = qEnvironmentVariable("QUORVANE_DATA"); !env.isEmpty()) folders << env;
     if (QCoreApplication::instance())
@@ -15,10 +17,22 @@ QString dataFile(const QString& name) {
 #ifdef QUORVANE_SOURCE_DATA
     folders << QStringLiteral(QUORVANE_SOURCE_DATA);
 #endif
-    for (const QString& folder : folders) {
+    return folders;
+}
+
+}  // namespace
+
+QString dataFile(const QString& name) {
+    for (const QString& folder : candidateFolders()) {
         const QFileInfo file(QDir(folder), name);
         if (file.isFile()) return file.absoluteFilePath();
     }
+    return {};
+}
+
+QString dataFolder() {
+    for (const QString& folder : candidateFolders())
+        if (QFileInfo(QDir(folder), QStringLiteral("help/Qvhelp.html")).isFile()) return QDir(folder).absolutePath();
     return {};
 }
 

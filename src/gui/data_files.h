@@ -9,5 +9,8 @@ namespace qv::gui {
 
 // The full path of a shipped file; empty when none of the folders has it.
 QString dataFile(const QString& name);
+// The folder that holds the shipped help pages (help/Qvhelp.html); empty
+// when none does.
+QString dataFolder();
 
 }  // namespace qv::gui

@@ -5,6 +5,8 @@
 #include "common/key_filter.h"
 #include "common/numbers.h"
 #include "paysheet/app.h"
+#include "shell/frm_date.h"
+#include "shell/help.h"
 
 namespace qv {
 
@@ -170,7 +172,7 @@ void DialogVac::OKButton_Click() {
 
 void DialogVac::cmdClear_Click() { clearVac(); }
 
-void DialogVac::mnuHelp_Click() { app().ui().openDocument(app().pathOf("Qvhelp.chm")); }
+void DialogVac::mnuHelp_Click() { showHelp(app(), platform::HelpTopic::Contents); }
 
 bool DialogVac::startBox_KeyPress(Kind k, char key) {
     if (!numericKeyAccepted(key)) return false;
@@ -188,9 +190,8 @@ bool DialogVac::daysBox_KeyPress(Kind k, std::size_t row, char key) {
 
 void DialogVac::dateBox_Click(Kind k, std::size_t row) {
     if (row >= kLeaveRows) return;
-    std::string& box = dateBoxes(k)[row];
-    const Date start = parseShortDate(box).value_or(app().clock().today());
-    if (auto chosen = app().ui().pickDate(start)) box = shortDate(*chosen);
+    app().datePickerRow = static_cast<int>(row);
+    app().frmDate().openForLeave(k);
 }
 
 }  // namespace qv

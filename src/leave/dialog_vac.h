@@ -68,8 +68,8 @@ public:
     bool daysBox_KeyPress(Kind k, std::size_t row, char key);
     // A start balance or days box whose text the view replaced.
     void box_Change(Kind k) { recompute(k); }
-    // A click in a date box: the date picker, starting on the box's date or
-    // today; the chosen date is written into the box.
+    // A click in a date box: the week-ending picker for that row, modal; the
+    // dates it offers are written into the box.
     void dateBox_Click(Kind k, std::size_t row);
 
     // Sums the days boxes of a kind and shows start minus the sum.

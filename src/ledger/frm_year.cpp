@@ -154,7 +154,7 @@ void FrmYear::Form_Load() {
     Top = 0;
     Left = 0;
     Height = app().profile.Weekly ? kWeeklyHeight : kBiWeeklyLoadHeight;
-    LoadAnnual(app());
+    loadReadFile_ = LoadAnnual(app());
 }
 
 void FrmYear::showRecord() {
@@ -221,15 +221,20 @@ void FrmYear::DeleteRow(int i) {
     AddAnnual(app());
 }
 
-void FrmYear::ClearAll() {
+void FrmYear::ClearAll() { clearRows(slots()); }
+
+void FrmYear::clearWholeYear() { clearRows(kLedgerSlots); }
+
+void FrmYear::clearRows(int n) {
     ensureLoaded();
-    const int n = slots();
+    YearLedger& ledger = app().ledger;
     for (int i = 0; i < n; ++i) {
         const auto s = static_cast<std::size_t>(i);
         txtDate[s].clear();
         for (auto f : kCellColumns) cell(f)[s] = "0";
+        // Rows past the active ones have no cells the update below copies.
+        ledger.rows[s] = LedgerRow{};
     }
-    YearLedger& ledger = app().ledger;
     ledger.TotSdi = 0;
     ledger.TotSui = 0;
     ledger.TotCafe = 0;

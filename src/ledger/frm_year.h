@@ -71,6 +71,9 @@ public:
     void DeleteRow(int i);
     // Empties every active row and the SDI/SUI/cafeteria of all 53 slots.
     void ClearAll();
+    // Empties all 53 rows whatever the frequency: a new or opened employee
+    // starts from an empty year, whichever frequency the previous one had.
+    void clearWholeYear();
     // Grid and totals window into the record.
     void Update();
     // Reloads the file and shows every active row formatted "#####.00".
@@ -80,12 +83,19 @@ public:
     // employee's deduction names in the headings (the last step of a load).
     void showRecord();
 
+    // False when the grid's last load found a year file it could not read.
+    bool loadReadFile() const { return loadReadFile_; }
+
 protected:
     void Form_Load() override;
     void resetControls() override;
 
 private:
     int slots() const;
+    // Empties rows 0 to n - 1, the SDI/SUI/cafeteria of all slots and the
+    // sums.
+    void clearRows(int n);
+    bool loadReadFile_ = true;
 };
 
 }  // namespace qv

@@ -144,14 +144,15 @@ void AddAnnual(App& app) {
     app.frmYearTot().showSums();
 }
 
-void LoadAnnual(App& app) {
+bool LoadAnnual(App& app) {
     // The grid shows what is loaded; loading the grid runs this routine, so a
     // first load goes through the grid's own load.
     FrmYear& grid = app.frmYear();
     if (!grid.loaded) {
         grid.ensureLoaded();
-        return;
+        return grid.loadReadFile();
     }
+    bool read = true;
     AddAnnual(app);
     const bool weekly = app.profile.Weekly;
     if (AnnualExists(app, weekly)) {
@@ -162,9 +163,11 @@ void LoadAnnual(App& app) {
             readYearLedgerText(*content, name, weekly, app.ledger);
         } catch (const RecordReadError&) {
             app.ui().message(corruptFileMessage(name));
+            read = false;
         }
     }
     grid.showRecord();
+    return read;
 }
 
 bool SaveAnnual(App& app) {

@@ -117,8 +117,9 @@ bool AnnualExists(const App& app, bool weekly);
 
 // Recomputes the sums (refreshing the totals window), then reads the file of
 // the current frequency when one exists and shows the rows on the ledger
-// grid. A damaged file is reported and the record keeps what it held.
-void LoadAnnual(App& app);
+// grid. A damaged file is reported, the record keeps what it held and false
+// is returned.
+bool LoadAnnual(App& app);
 
 // Recomputes the sums and writes the file of the current frequency
 // atomically. Callers copy the grid into the record first (`Update`).

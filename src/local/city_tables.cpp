@@ -74,8 +74,8 @@ void readCityTables(std::string_view content, const std::string& fileName, CityT
 
 bool CityFileExists(const App& app) { return fileExists(app.userPath(".cti")); }
 
-void LoadCityTables(App& app) {
-    if (!CityFileExists(app)) return;
+bool LoadCityTables(App& app) {
+    if (!CityFileExists(app)) return true;
     const std::string name = cityFileName(app);
     auto content = readWholeFile(app.userPath(".cti"));
     try {
@@ -83,12 +83,13 @@ void LoadCityTables(App& app) {
         readCityTables(*content, name, app.city);
     } catch (const RecordReadError&) {
         app.ui().message(local::corruptFileMessage(name));
-        return;
+        return false;
     }
     DialogCity& dlg = app.dialogCity();
     dlg.ensureLoaded();
     dlg.showTables(app.city);
     dlg.setNoLocalTax(app.city.NoLocalTax);
+    return true;
 }
 
 bool SaveCityTables(App& app) {
@@ -99,7 +100,7 @@ bool SaveCityTables(App& app) {
     return true;
 }
 
-void OpenCityTables(App& app) {
+bool OpenCityTables(App& app) {
     // The dialog's own load sequence is exactly what opening needs: the file
     // into the record and the boxes, defaults into empty boxes, the boxes into
     // the record. Loading it afresh drops whatever the previous employee left
@@ -107,6 +108,7 @@ void OpenCityTables(App& app) {
     DialogCity& dlg = app.dialogCity();
     dlg.unload();
     dlg.ensureLoaded();
+    return dlg.openingReadFile();
 }
 
 }  // namespace qv

@@ -63,8 +63,9 @@ bool CityFileExists(const App& app);
 // and sets its "NO LOCAL TAX" box to `NoLocalTax` (which, when that changes
 // the box, acts as a click). A missing file changes nothing. A file that
 // cannot be read to its end shows "You have corupted a file." ... and stops:
-// the record keeps the fields read before the failure, the boxes are left.
-void LoadCityTables(App& app);
+// the record keeps the fields read before the failure, the boxes are left,
+// and false is returned.
+bool LoadCityTables(App& app);
 
 // Replaces the city file atomically with `app.city`. On failure shows
 // "Check your numbers" / "No blanks" / "Only numbers", keeps the old file and
@@ -75,6 +76,7 @@ bool SaveCityTables(App& app);
 // into the record and the dialog, then the dialog's `CheckFor` and `fillVar`.
 // An employee without a readable city file gets the defaults (the New York
 // tables), never the tables left in the dialog by the previous employee.
-void OpenCityTables(App& app);
+// False when the file exists but could not be read.
+bool OpenCityTables(App& app);
 
 }  // namespace qv

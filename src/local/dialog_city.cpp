@@ -32,7 +32,7 @@ void forEachColumn(Boxes& d, Fields& t, Fn fn) {
 }  // namespace
 
 void DialogCity::Form_Load() {
-    LoadCityTables(app());
+    openingReadFile_ = LoadCityTables(app());
     CheckFor();
     fillVar();
 }

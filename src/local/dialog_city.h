@@ -68,10 +68,16 @@ public:
     // Puts `t`'s tables and allowances into the boxes (not the check box).
     void showTables(const CityTaxTables& t);
 
+    // False when the last opening found a city file it could not read.
+    bool openingReadFile() const { return openingReadFile_; }
+
 protected:
     // `LoadCityTables`, `CheckFor`, `fillVar`.
     void Form_Load() override;
     void resetControls() override;
+
+private:
+    bool openingReadFile_ = true;
 };
 
 }  // namespace qv

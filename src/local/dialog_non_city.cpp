@@ -26,7 +26,7 @@ void forEachColumn(Boxes& d, Fields& t, Fn fn) {
 }  // namespace
 
 void DialogNonCity::Form_Load() {
-    LoadNonCityTable(app());
+    openingReadFile_ = LoadNonCityTable(app());
     ChkFor();
     fillVarib();
 }

@@ -53,10 +53,16 @@ public:
     // Puts `t` into every box.
     void showTable(const NonCityTable& t);
 
+    // False when the last opening found a file it could not read.
+    bool openingReadFile() const { return openingReadFile_; }
+
 protected:
     // `LoadNonCityTable`, `ChkFor`, `fillVarib`.
     void Form_Load() override;
     void resetControls() override;
+
+private:
+    bool openingReadFile_ = true;
 };
 
 }  // namespace qv

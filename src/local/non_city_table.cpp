@@ -47,8 +47,8 @@ NonCityTable parseNonCityTable(std::string_view content, const std::string& file
 
 bool NonCityFileExists(const App& app) { return fileExists(app.userPath(".nci")); }
 
-void LoadNonCityTable(App& app) {
-    if (!NonCityFileExists(app)) return;
+bool LoadNonCityTable(App& app) {
+    if (!NonCityFileExists(app)) return true;
     const std::string name = app.UserFile + ".nci";
     auto content = readWholeFile(app.userPath(".nci"));
     try {
@@ -56,9 +56,10 @@ void LoadNonCityTable(App& app) {
         app.nonCity = parseNonCityTable(*content, name);
     } catch (const RecordReadError&) {
         app.ui().message(local::corruptFileMessage(name));
-        return;
+        return false;
     }
     app.dialogNonCity().showTable(app.nonCity);
+    return true;
 }
 
 bool SaveNonCityTable(App& app) {
@@ -69,13 +70,14 @@ bool SaveNonCityTable(App& app) {
     return true;
 }
 
-void OpenNonCityTable(App& app) {
+bool OpenNonCityTable(App& app) {
     // A fresh load of the dialog reads the file, gives empty boxes the
     // defaults and copies the boxes into the record, so a missing or
     // unreadable file gives the default table, not the previous employee's.
     DialogNonCity& dlg = app.dialogNonCity();
     dlg.unload();
     dlg.ensureLoaded();
+    return dlg.openingReadFile();
 }
 
 }  // namespace qv

@@ -10,6 +10,7 @@
 #include "paysheet/app.h"
 #include "paysheet/form1.h"
 #include "platform/printer.h"
+#include "shell/frm_date.h"
 
 namespace qv {
 
@@ -153,7 +154,7 @@ void Form2::total(bool remind) {
     ot.OtMax = toSingle(valueOf(txtApPercent) * 0.01 * annual);
     ot.OtAvail = toSingle(static_cast<double>(ext(ot.OtMax) - ext(ot.OtEarned)));
     showResults();
-    boxesIntoRecord();
+    // The save takes the rows from the boxes.
     SaveOT(app());
 }
 
@@ -188,7 +189,6 @@ void Form2::cmdUndo_Click() {
 
 void Form2::cmdClose_Click() {
     ensureLoaded();
-    boxesIntoRecord();
     SaveOT(app());
     unload();
 }
@@ -224,9 +224,8 @@ void Form2::ClearAll() {
 
 void Form2::Text1_Click(int row) {
     if (row < 0 || row >= rowsInUse()) return;
-    const auto r = static_cast<std::size_t>(row);
-    Date start = parseShortDate(Text1[r]).value_or(app().clock().today());
-    if (auto picked = app().ui().pickDate(start)) Text1[r] = shortDate(*picked);
+    app().datePickerRow = row;
+    app().frmDate().openForTracker();
 }
 
 void Form2::gotFocus(Box box, int row) {

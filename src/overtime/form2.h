@@ -67,7 +67,7 @@ public:
     void cmdClose_Click();    // Back
     void cmdPrint_Click();
 
-    // A click in a week-ending box opens the date picker for its row.
+    // A click in a week-ending box opens the week-ending picker for its row.
     void Text1_Click(int row);
     // Typed characters: a refused key becomes 0. Enter moves on.
     void txtOT_KeyPress(int row, char& KeyAscii);
@@ -79,6 +79,9 @@ public:
     void Text1_KeyDown(int row, int KeyCode);
     // Entering a box selects its whole text.
     void gotFocus(Box box, int row = 0);
+    // The rows in use into the record: an empty amount box becomes "0", then
+    // each row's date and amount texts are the record's.
+    void boxesIntoRecord();
 
 protected:
     void resetControls() override;
@@ -89,7 +92,6 @@ private:
     // TOTAL's work; `remind` shows the reminder when a box is missing.
     void total(bool remind);
     void showResults();
-    void boxesIntoRecord();
 };
 
 // The pay sheet's "OT %" command and its cmdOT button: prepares the tracker

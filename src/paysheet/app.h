@@ -23,6 +23,7 @@
 namespace qv {
 
 namespace platform {
+class HelpViewer;
 class Printer;
 class Spreadsheet;
 }  // namespace platform
@@ -43,6 +44,9 @@ class FrmYearTot;     // ledger totals
 class FrmChecks;      // check window
 class DlgPrintSet;    // printer offsets
 class Form2;          // overtime allowance tracker
+class FrmDateMain;    // pay date picker
+class FrmDate;        // week-ending picker
+class FrmAboutSpcl;   // About box
 
 class App {
 public:
@@ -66,6 +70,9 @@ public:
     // The current employee's base name; empty names the default files.
     std::string UserFile;
     float DefaultRate = 0;
+    // The row whose date box the week-ending picker fills; the window that
+    // opens the picker sets it first.
+    int datePickerRow = 0;
 
     // The working folder every employee file resolves against.
     const std::filesystem::path& folder() const { return folder_; }
@@ -82,6 +89,11 @@ public:
     platform::Printer* printer = nullptr;
     // The spreadsheet the export drives; set by the front end.
     platform::Spreadsheet* spreadsheet = nullptr;
+    // The help viewer; set by the front end.
+    platform::HelpViewer* helpViewer = nullptr;
+    // The folder of the files shipped with the program (the help pages among
+    // them); set by the front end, empty when unknown.
+    std::filesystem::path dataFolder;
 
     // Windows.
     Form1& form1();
@@ -98,6 +110,9 @@ public:
     FrmChecks& frmChecks();
     DlgPrintSet& dlgPrintSet();
     Form2& form2();
+    FrmDateMain& frmDateMain();
+    FrmDate& frmDate();
+    FrmAboutSpcl& frmAboutSpcl();
 
     // Creates a form slot on first use.
     template <class F>
@@ -132,6 +147,9 @@ private:
     std::shared_ptr<FrmChecks> frmChecks_;
     std::shared_ptr<DlgPrintSet> dlgPrintSet_;
     std::shared_ptr<Form2> form2_;
+    std::shared_ptr<FrmDateMain> frmDateMain_;
+    std::shared_ptr<FrmDate> frmDate_;
+    std::shared_ptr<FrmAboutSpcl> frmAboutSpcl_;
     std::vector<Form*> created_;
 
 };

@@ -75,9 +75,19 @@ void loadFederal(App& app) {
     LoadFederalTables(app);
     app.form1().lbTaxVer = app.federal.FedTableVer;
 }
+// Every calculation runs on what was last saved: each settings dialog runs
+// its opening sequence afresh (the files read again, the chosen state's
+// preset applied, the boxes copied into the record). A dialog the user has
+// open beside the pay sheet is taken as it stands, so what was typed there
+// counts for this period.
+void reopenHidden(Form& dialog) {
+    if (dialog.visible) return;
+    dialog.unload();
+    dialog.ensureLoaded();
+}
 void prepareSettings(App& app) {
-    app.dialogCity().ensureLoaded();
-    app.dialogState().ensureLoaded();
+    reopenHidden(app.dialogCity());
+    reopenHidden(app.dialogState());
 }
 void clearFederal(App& app) { app.federal.clearNumbers(); }
 void closeSettings(App& app) {

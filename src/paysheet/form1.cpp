@@ -19,6 +19,9 @@
 #include "printing/frm_checks.h"
 #include "printing/pay_stub.h"
 #include "printing/print_heading.h"
+#include "shell/frm_about_spcl.h"
+#include "shell/frm_date_main.h"
+#include "shell/help.h"
 
 namespace qv {
 
@@ -29,6 +32,14 @@ void startUpFederal(App& app) { LoadFederalTables(app); }
 void startUpSettings(App& app, Form1& sheet) {
     app.dialogState().ensureLoaded();
     if (app.state.UseLouis == 1) sheet.ckLouisPriorVisible = true;
+}
+// The profile screen is prepared hidden: its opening fills in the defaults a
+// profile lacks (weekly, single, the deduction captions) and writes the
+// profile files back, and the sheet takes its deduction captions.
+void startUpProfile(App& app) {
+    FrmTaxInfo& screen = app.frmTaxInfo();
+    screen.ensureLoaded();
+    screen.showDeductionCaptions();
 }
 }  // namespace
 
@@ -110,9 +121,9 @@ std::span<const Control> Form1::controls() {
         command<&Form1::mnuStateTax_Click>("mnuState").caption("S&tate Tax").inMenu("Options"),
         command<&Form1::mnuCityTax_Click>("mnuCityTax").caption("C&ity Tax").inMenu("Options"),
         command<&Form1::mnuNonCity_Click>("mnuNonCity").caption("Non City Tax").inMenu("Options"),
-        menuEntry("mnuHelp", "He&lp", "Help"),
+        command<&Form1::mnuHelp_Click>("mnuHelp").caption("He&lp").inMenu("Help"),
         rule("Help"),
-        menuEntry("mnuAbout", "&About", "Help"),
+        command<&Form1::mnuAbout_Click>("mnuAbout").caption("&About").inMenu("Help"),
     };
     return kTable;
 }
@@ -151,8 +162,10 @@ void Form1::Form_Load() {
     lbTips.clear();
     // 5.
     lbTaxVer = a.federal.FedTableVer;
-    // 6, 7.
+    // 6.
     startUpSettings(a, *this);
+    // 7.
+    startUpProfile(a);
 }
 
 char Form1::txtAmount_KeyPress(int index, char key) {
@@ -214,14 +227,8 @@ void Form1::mnuStateTax_Click() { app().dialogState().ShowFromMenu(); }
 void Form1::mnuCityTax_Click() { app().dialogCity().show(); }
 void Form1::mnuNonCity_Click() { app().dialogNonCity().show(); }
 
-void Form1::txtWeek_Click() {
-    App& a = app();
-    std::optional<Date> shown = parseShortDate(txtWeek);
-    if (!shown) {
-        txtWeek = shortDate(a.clock().today());
-        shown = a.clock().today();
-    }
-    if (auto chosen = a.ui().pickDate(*shown)) txtWeek = shortDate(*chosen);
-}
+void Form1::txtWeek_Click() { app().frmDateMain().open(); }
+void Form1::mnuHelp_Click() { showHelp(app(), platform::HelpTopic::Default); }
+void Form1::mnuAbout_Click() { app().frmAboutSpcl().open(); }
 
 }  // namespace qv

@@ -121,9 +121,10 @@ public:
     void mnuStateTax_Click();    // the state settings, beside
     void mnuCityTax_Click();     // the city tables, beside
     void mnuNonCity_Click();     // the non-resident table, beside
-    // A click in the pay date box: the date picker. A box that holds no date
-    // starts the picker on today.
+    // A click in the pay date box: the pay date picker, modal.
     void txtWeek_Click();
+    void mnuHelp_Click();   // "He&lp": the help document
+    void mnuAbout_Click();  // "&About": the About box, modal
 
 protected:
     void Form_Load() override;

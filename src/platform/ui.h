@@ -1,5 +1,5 @@
 // Everything that needs the user goes through Ui: message boxes, questions,
-// the input box, the file-open dialog, the printer choice, the date picker.
+// the input box, the file-open dialog, the printer choice.
 // The desktop answers with real dialogs; tests and the command line answer
 // from a script and record what was shown.
 #pragma once
@@ -30,8 +30,6 @@ public:
                                                           const std::filesystem::path& folder) = 0;
     // The printer-choice dialog; false when cancelled.
     virtual bool choosePrinter() = 0;
-    // The date picker starting on `start`; nothing when closed without a choice.
-    virtual std::optional<Date> pickDate(const Date& start) = 0;
     // Asks the desktop to open a document with its application (the exported
     // workbook, the help pages).
     virtual void openDocument(const std::filesystem::path& path) = 0;

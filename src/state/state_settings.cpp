@@ -15,7 +15,7 @@ constexpr std::string_view kWriteFailed = "Check your numbers\r\nNo blanks\r\nOn
 
 // Reads the file named `name` into the record and the dialog, then the
 // method boxes and the employee screen from the record.
-void loadStateFrom(App& app, const std::string& name) {
+bool loadStateFrom(App& app, const std::string& name) {
     if (StateFileExists(app, name)) {
         try {
             auto content = readWholeFile(app.pathOf(name));
@@ -23,7 +23,7 @@ void loadStateFrom(App& app, const std::string& name) {
             readStateFileText(*content, name, app.state, app.profile);
         } catch (const RecordReadError&) {
             app.ui().message(corruptFileMessage(name));
-            return;
+            return false;
         }
         // Touching the dialog while it is unloaded runs its opening first.
         DialogState& dlg = app.dialogState();
@@ -34,6 +34,7 @@ void loadStateFrom(App& app, const std::string& name) {
     dlg.ensureLoaded();
     dlg.methodBoxesFromRecord();
     dlg.employeeScreenFromRecord();
+    return true;
 }
 
 }  // namespace
@@ -107,9 +108,9 @@ void readStateFileText(std::string_view content, const std::string& fileName, St
     s.UseMissouri = in.integer();
 }
 
-void LoadStateFile(App& app) { loadStateFrom(app, app.UserFile + ".sta"); }
+bool LoadStateFile(App& app) { return loadStateFrom(app, app.UserFile + ".sta"); }
 
-void LoadStateDefault(App& app) { loadStateFrom(app, ".sta"); }
+bool LoadStateDefault(App& app) { return loadStateFrom(app, ".sta"); }
 
 bool SaveStateFile(App& app) {
     if (!replaceFile(app.userPath(".sta"), stateFileText(app.state, app.profile))) {

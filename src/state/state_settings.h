@@ -68,10 +68,11 @@ bool StateFileExists(const App& app, std::string_view name);
 
 // Loads `UserFile` + ".sta" into the record and the state dialog, then sets
 // the dialog's method boxes and the employee screen from the record. A
-// missing file is no error; an unreadable one shows the corrupt-file message.
-void LoadStateFile(App& app);
+// missing file is no error; an unreadable one shows the corrupt-file message
+// and returns false.
+bool LoadStateFile(App& app);
 // The same with the default state file ".sta".
-void LoadStateDefault(App& app);
+bool LoadStateDefault(App& app);
 // Writes the record to `UserFile` + ".sta" (the default file when UserFile is
 // empty). A failure shows "Check your numbers / No blanks / Only numbers" and
 // leaves the old file intact; false is returned then.

@@ -26,6 +26,20 @@ out="$("$cli" --folder "$work" --user Smith get-period "12_8_2017  Smith.prv" --
 echo "$out" | grep -q '"txtWeek": "12/8/2017"' || fail "get-period: pay date not restored"
 echo "$out" | grep -q '"lbGross": "322.50"' || fail "get-period: gross not restored"
 
+# An employee whose state file chose Oregon but still holds other tables (a
+# file saved before the preset changed, or written by hand): the first calc
+# already taxes by the Oregon preset, as every later one does.
+"$cli" --folder "$work" new Ore >/dev/null 2>&1 || fail "new Ore: exit $?"
+# The last line's ninth field is the Oregon flag.
+sed -i '$ s/^\(\([^,]*,\)\{8\}\)0/\11/' "$work/Ore.sta"
+newYorkTables="$(head -n 10 "$work/Ore.sta")"
+first="$("$cli" --folder "$work" --user Ore calc --amounts 40 --json | grep -o '"StateTax": [^,]*')"
+# The calculation saved the tables it ran on: Oregon's, not the file's.
+[ "$(head -n 10 "$work/Ore.sta")" != "$newYorkTables" ] || fail "the first calc ran on the file's tables"
+[ "$(tail -n 1 "$work/Ore.sta" | cut -d, -f9)" = 1 ] || fail "Ore.sta: Oregon not chosen"
+second="$("$cli" --folder "$work" --user Ore calc --amounts 40 --json | grep -o '"StateTax": [^,]*')"
+[ -n "$first" ] && [ "$first" = "$second" ] || fail "Oregon preset not applied on the first calc: $first then $second"
+
 "$cli" --folder "$work" --user Nobody calc >/dev/null 2>&1; rc=$?
 [ "$rc" -eq 1 ] || fail "missing employee: exit $rc, expected 1"
 "$cli" --folder "$work" calc --amounts 1.2.3 >/dev/null 2>&1; rc=$?

@@ -40,6 +40,12 @@ text="$("$CLI" --folder "$WORK" ledger)" || fail "ledger exited $?"
 grep -q '^5 *2/2/2018 *120.50' <<<"$text" || fail "text grid lacks row 5: $text"
 grep -q '^TOTALS:' <<<"$text" || fail "text grid lacks the totals"
 
+# Print: the ledger opened first, so the rows and sums are the ones shown.
+"$CLI" --folder "$WORK" ledger-print --out "$WORK/ledger.txt" > /dev/null || fail "ledger-print exited $?"
+grep -q '2/2/2018 *120.5 ' "$WORK/ledger.txt" || fail "printed ledger lacks row 5: $(cat "$WORK/ledger.txt")"
+grep -q 'TOTALS *120.50' "$WORK/ledger.txt" || fail "printed totals differ from the shown ones"
+grep -q 'Total SDI: 1.50' "$WORK/ledger.txt" || fail "printed SDI total differs from the shown one"
+
 # Export: the workbook in the working folder, a real zip.
 path="$("$CLI" --folder "$WORK" export)" || fail "export exited $?"
 [[ "$path" == "$WORK/Year To Date.xlsx" ]] || fail "unexpected workbook path: $path"

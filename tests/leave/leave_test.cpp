@@ -3,6 +3,8 @@
 #include "employee/employee_session.h"
 #include "leave/dialog_vac.h"
 #include "leave/leave_balances.h"
+#include "platform/headless/recording_help_viewer.h"
+#include "shell/frm_date.h"
 
 namespace qv {
 namespace {
@@ -178,25 +180,33 @@ TEST_F(Leave, AFailedSaveIsReportedAndKeepsTheWindowOpen) {
 TEST_F(Leave, ADateBoxTakesThePickedDate) {
     DialogVac& d = app->dialogVac();
     d.open();
-    ui.answerDate(Date{2018, 7, 4});
+    d.txtHdate[5] = "7/1/2018";
     d.dateBox_Click(Kind::Holiday, 5);
+    FrmDate& picker = app->frmDate();
+    ASSERT_TRUE(picker.visible);
+    EXPECT_EQ(picker.DTPicker1, (Date{2018, 7, 1}));
+    picker.DTPicker1_Change(Date{2018, 7, 4});
+    // Closing by the frame keeps what the change wrote.
+    picker.Form_QueryUnload();
     EXPECT_EQ(d.txtHdate[5], "7/4/2018");
     EXPECT_EQ(d.txtHdate[4], "");
-    // The picker starts on the box's date; closing it changes nothing.
-    d.dateBox_Click(Kind::Holiday, 5);
-    EXPECT_EQ(ui.shown().back().text, "7/4/2018");
-    EXPECT_EQ(d.txtHdate[5], "7/4/2018");
-    // A box holding no date starts on today.
-    d.txtHdate[6] = "next week";
-    d.dateBox_Click(Kind::Holiday, 6);
-    EXPECT_EQ(ui.shown().back().text, "6/15/2018");
-    EXPECT_EQ(d.txtHdate[6], "next week");
+    EXPECT_EQ(d.txtVdate[5], "");
+    EXPECT_EQ(d.txtSdate[5], "");
+    // A box holding no date is set to today's date.
+    d.txtSdate[6] = "next week";
+    d.dateBox_Click(Kind::Sick, 6);
+    EXPECT_EQ(d.txtSdate[6], "6/15/2018");
+    EXPECT_EQ(picker.DTPicker1, (Date{2018, 6, 15}));
 }
 
-TEST_F(Leave, HelpOpensTheHelpFile) {
+TEST_F(Leave, HelpOpensTheContents) {
+    platform::RecordingHelpViewer viewer;
+    app->helpViewer = &viewer;
+    writeFile("Qvhelp.html", "<html></html>");
     app->dialogVac().mnuHelp_Click();
-    ASSERT_EQ(ui.openedDocuments().size(), 1u);
-    EXPECT_EQ(ui.openedDocuments()[0], dir / "Qvhelp.chm");
+    ASSERT_EQ(viewer.requests().size(), 1u);
+    EXPECT_EQ(viewer.requests()[0].file, dir / "Qvhelp.html");
+    EXPECT_EQ(viewer.requests()[0].topic, platform::HelpTopic::Contents);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "paysheet/app.h"
 #include "paysheet/form1.h"
 #include "platform/headless/scripted_ui.h"
+#include "shell/frm_date.h"
 
 namespace qv {
 namespace {
@@ -23,6 +24,9 @@ protected:
         fs::remove_all(dir);
         fs::create_directories(dir);
         app = std::make_unique<App>(ui, clock, dir);
+        // The pay sheet starts first (its start-up writes the default
+        // profile files), then Ann is the employee.
+        app->form1();
         app->UserFile = "Ann";
         app->profile.Weekly = true;
     }
@@ -252,14 +256,20 @@ TEST_F(OvertimeTrackerWindow, KeyboardMovesAndInputRules) {
     EXPECT_EQ(k, 'x');
 }
 
-TEST_F(OvertimeTrackerWindow, WeekEndingBoxTakesThePickedDate) {
+TEST_F(OvertimeTrackerWindow, WeekEndingPickerWritesOnlyItsRow) {
     openOvertimeTracker(*app);
-    ui.answerDate(Date{2018, 2, 9});
-    f().Text1_Click(2);
-    EXPECT_EQ(f().Text1[2], "2/9/2018");
-    ui.answerDate(std::nullopt);
-    f().Text1_Click(2);
-    EXPECT_EQ(f().Text1[2], "2/9/2018");
+    f().Text1[12] = "1/5/2018";
+    f().Text1_Click(12);
+    FrmDate& picker = app->frmDate();
+    ASSERT_TRUE(picker.visible);
+    EXPECT_EQ(picker.DTPicker1, (Date{2018, 1, 5}));
+    EXPECT_EQ(picker.cmdOKCaption(), "&OK");
+    picker.DTPicker1_Change(Date{2018, 2, 9});
+    picker.cmdOK_Click();
+    EXPECT_FALSE(picker.visible);
+    EXPECT_EQ(f().Text1[12], "2/9/2018");
+    EXPECT_EQ(f().Text1[11], "");
+    EXPECT_EQ(f().Text1[13], "");
 }
 
 }  // namespace

@@ -14,6 +14,8 @@ using MB = DialogState::MethodBox;
 class StateDialogPresets : public StateFixture {
 protected:
     StateDialogPresets() {
+        // The start-up made the default profile weekly.
+        app.profile.Weekly = false;
         app.profile.BiWeekly = true;
         app.profile.StateStatus = "Single";
         app.UserFile = "Emp";

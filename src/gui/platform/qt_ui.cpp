@@ -1,17 +1,12 @@
 #include "gui/platform/qt_ui.h"
 
 #include <QApplication>
-#include <QCalendarWidget>
-#include <QDate>
 #include <QDesktopServices>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QStringList>
 #include <QUrl>
-#include <QVBoxLayout>
 
 #include "gui/text.h"
 
@@ -79,24 +74,6 @@ std::optional<std::filesystem::path> QtUi::openFile(std::string_view title, std:
 }
 
 bool QtUi::choosePrinter() { return choosePrinter_ && choosePrinter_(dialogParent()); }
-
-std::optional<Date> QtUi::pickDate(const Date& start) {
-    QDialog dialog(dialogParent());
-    dialog.setWindowTitle(QStringLiteral("Date"));
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* calendar = new QCalendarWidget;
-    calendar->setDateRange(QDate(2017, 12, 1), QDate(2019, 1, 31));
-    calendar->setSelectedDate(QDate(start.year, start.month, start.day));
-    layout->addWidget(calendar);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    layout->addWidget(buttons);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    QObject::connect(calendar, &QCalendarWidget::activated, &dialog, &QDialog::accept);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    const QDate d = calendar->selectedDate();
-    return Date{d.year(), d.month(), d.day()};
-}
 
 void QtUi::openDocument(const std::filesystem::path& path) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path.string())));

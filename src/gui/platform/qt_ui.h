@@ -1,6 +1,6 @@
 // The desktop's answers to the core: message boxes with the program's own
 // texts, titles and buttons, the input box, the file-open dialog, the printer
-// dialog, the date picker and the desktop's document opener.
+// dialog and the desktop's document opener.
 #pragma once
 
 #include <QString>
@@ -25,7 +25,6 @@ public:
     std::optional<std::filesystem::path> openFile(std::string_view title, std::string_view filter,
                                                   const std::filesystem::path& folder) override;
     bool choosePrinter() override;
-    std::optional<Date> pickDate(const Date& start) override;
     void openDocument(const std::filesystem::path& path) override;
 
     // A filter of the program ("User Files (*.use)|*.use|All (*.*)|*.*") as

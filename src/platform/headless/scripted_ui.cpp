@@ -39,14 +39,6 @@ bool ScriptedUi::choosePrinter() {
     return a;
 }
 
-std::optional<Date> ScriptedUi::pickDate(const Date& start) {
-    shown_.push_back({Kind::DatePicker, shortDate(start), {}});
-    if (dates_.empty()) return std::nullopt;
-    auto a = dates_.front();
-    dates_.pop_front();
-    return a;
-}
-
 void ScriptedUi::openDocument(const std::filesystem::path& path) {
     shown_.push_back({Kind::OpenDocument, path.string(), {}});
     documents_.push_back(path);

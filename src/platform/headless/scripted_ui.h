@@ -13,7 +13,7 @@ namespace qv::platform {
 
 class ScriptedUi : public Ui {
 public:
-    enum class Kind { Message, Question, Input, OpenFile, Printer, DatePicker, OpenDocument };
+    enum class Kind { Message, Question, Input, OpenFile, Printer, OpenDocument };
     struct Shown {
         Kind kind;
         std::string text;
@@ -26,7 +26,6 @@ public:
     ScriptedUi& answerInput(std::string text) { inputs_.push_back(std::move(text)); return *this; }
     ScriptedUi& answerFile(std::optional<std::filesystem::path> p) { files_.push_back(std::move(p)); return *this; }
     ScriptedUi& answerPrinter(bool ok) { printers_.push_back(ok); return *this; }
-    ScriptedUi& answerDate(std::optional<Date> d) { dates_.push_back(d); return *this; }
     // Answer every printer choice with OK unless scripted otherwise.
     void setPrinterDefault(bool ok) { printerDefault_ = ok; }
 
@@ -37,7 +36,6 @@ public:
     std::optional<std::filesystem::path> openFile(std::string_view title, std::string_view filter,
                                                   const std::filesystem::path& folder) override;
     bool choosePrinter() override;
-    std::optional<Date> pickDate(const Date& start) override;
     void openDocument(const std::filesystem::path& path) override;
 
     const std::vector<Shown>& shown() const { return shown_; }
@@ -53,7 +51,6 @@ private:
     std::deque<std::string> inputs_;
     std::deque<std::optional<std::filesystem::path>> files_;
     std::deque<bool> printers_;
-    std::deque<std::optional<Date>> dates_;
     bool printerDefault_ = true;
     std::vector<Shown> shown_;
     std::vector<std::filesystem::path> documents_;
