@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCalendarWidget>
+#include <QDateEdit>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -124,6 +126,10 @@ void Binding::connectEvents(Bound& b) {
     } else if (auto* action = as<QAction>(o)) {
         connect(action, &QAction::triggered, this, [this, action] {
             if (Bound* x = boundFor(action)) runClick(*x);
+        });
+    } else if (auto* calendar = as<QCalendarWidget>(o)) {
+        connect(calendar, &QCalendarWidget::clicked, this, [this, calendar] {
+            if (Bound* x = boundFor(calendar)) runClick(*x);
         });
     } else {
         // A box or label that answers a click.
@@ -273,6 +279,14 @@ void Binding::pullOne(Bound& b) {
         if (auto* button = as<QAbstractButton>(o)) button->setChecked(*c.check(f, b.index) != 0);
     } else if (c.option) {
         if (auto* button = as<QAbstractButton>(o)) button->setChecked(*c.option(f, b.index));
+    } else if (c.date) {
+        const Date* d = c.date(f, b.index);
+        const QDate date(d->year, d->month, d->day);
+        if (auto* calendar = as<QCalendarWidget>(o)) {
+            calendar->setSelectedDate(date);
+        } else if (auto* edit = as<QDateEdit>(o)) {
+            edit->setDate(date);
+        }
     }
     if (c.visible) setObjectVisible(o, *c.visible(f, b.index));
     if (c.enabled) setObjectEnabled(o, *c.enabled(f, b.index));

@@ -16,13 +16,11 @@
 
 #include "employee/frm_save_user.h"
 #include "employee/frm_tax_info.h"
-#include "gui/desktop.h"
-#include "gui/platform/chosen_printer.h"
-#include "gui/platform/qt_ui.h"
-#include "gui/platform/xlsx_spreadsheet.h"
-#include "gui/views/views.h"
+#include "gui/desktop_program.h"
 #include "paysheet/app.h"
 #include "paysheet/form1.h"
+#include "shell/frm_about_spcl.h"
+#include "shell/frm_date_main.h"
 
 namespace {
 
@@ -35,10 +33,20 @@ struct Shot {
     std::function<void(App&)> close;
 };
 
+QWidget* topLevel(const QString& name);
+
 const std::vector<Shot> kShots = {
     {"pay-sheet", "Form1", [](App&) {}, [](App&) {}},
     {"save-prompt", "frmSaveUser", [](App& a) { a.form1().mnuSave_Click(); },
      [](App& a) { a.frmSaveUser().cmdEnd_Click(); }},
+    {"pay-date-picker", "frmDateMain", [](App& a) { a.form1().txtWeek_Click(); },
+     [](App& a) { a.frmDateMain().cmdOK_Click(); }},
+    {"about", "frmAboutSpcl", [](App& a) { a.form1().mnuAbout_Click(); },
+     [](App& a) { a.frmAboutSpcl().cmdOK_Click(); }},
+    {"help", "helpWindow", [](App& a) { a.form1().mnuHelp_Click(); },
+     [](App&) {
+         if (QWidget* w = topLevel(QStringLiteral("helpWindow"))) w->close();
+     }},
 };
 
 // A weekly employee at $18.50 an hour with 40 hours and 5 of overtime.
@@ -83,15 +91,9 @@ int main(int argc, char** argv) {
     const QString out = QString::fromLocal8Bit(argv[2]);
     QDir().mkpath(out);
 
-    qv::gui::ChosenPrinter printer;
-    qv::gui::QtUi ui([&printer](QWidget* parent) { return printer.choose(parent); });
-    qv::platform::SystemClock clock;
-    qv::platform::XlsxSpreadsheet spreadsheet(ui);
-    App app(ui, clock, folder);
-    app.printer = &printer;
-    app.spreadsheet = &spreadsheet;
-    qv::gui::Desktop desktop(app);
-    qv::gui::addAllViews(desktop);
+    qv::gui::DesktopProgram program(folder);
+    App& app = program.app;
+    qv::gui::Desktop& desktop = program.desktop;
     calculateSample(app);
     desktop.start();
 

@@ -3,6 +3,7 @@
 // binding carries values both ways, and a modal window holds the pay sheet.
 #include <QAbstractButton>
 #include <QAction>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -15,6 +16,8 @@
 #include <span>
 
 #include "employee/frm_save_user.h"
+#include "shell/frm_about_spcl.h"
+#include "shell/frm_date_main.h"
 #include "gui/text.h"
 #include "paysheet/controls.h"
 #include "view_session.h"
@@ -42,6 +45,26 @@ const ViewCase kViews[] = {
          return s.app().frmSaveUser();
      },
      &qv::FrmSaveUser::controls},
+    {"pay date picker",
+     [](ViewSession& s) -> Form& {
+         s.desktop().run(nullptr, [&s] { s.sheet().txtWeek_Click(); });
+         return s.app().frmDateMain();
+     },
+     &qv::FrmDateMain::controls},
+    {"about",
+     [](ViewSession& s) -> Form& {
+         s.desktop().run(nullptr, [&s] { s.sheet().mnuAbout_Click(); });
+         return s.app().frmAboutSpcl();
+     },
+     &qv::FrmAboutSpcl::controls},
+};
+
+// The view of a case, opened on a fresh session.
+struct OpenView {
+    explicit OpenView(const ViewCase& vc) : form(vc.open(session)), window(session.windowOf(form)) {}
+    ViewSession session;
+    Form& form;
+    QWidget* window;
 };
 
 int elements(const Control& c) { return c.isArray() ? c.count : 1; }
@@ -105,9 +128,8 @@ void ViewsTest::everyControlIsOnItsWindow_data() {
 void ViewsTest::everyControlIsOnItsWindow() {
     QFETCH(int, view);
     const ViewCase& vc = kViews[view];
-    ViewSession s;
-    Form& form = vc.open(s);
-    QWidget* window = s.windowOf(form);
+    OpenView opened(vc);
+    auto& [s, form, window] = opened;
     QVERIFY(window);
     QVERIFY(window->isVisible());
     QCOMPARE(s.desktop().viewOf(form)->binding().missing(), QStringList());
@@ -142,9 +164,8 @@ void ViewsTest::bindingCarriesValuesBothWays_data() { everyControlIsOnItsWindow_
 void ViewsTest::bindingCarriesValuesBothWays() {
     QFETCH(int, view);
     const ViewCase& vc = kViews[view];
-    ViewSession s;
-    Form& form = vc.open(s);
-    QWidget* window = s.windowOf(form);
+    OpenView opened(vc);
+    auto& [s, form, window] = opened;
     QVERIFY(window);
 
     for (const Control& c : vc.table()) {
@@ -192,6 +213,13 @@ void ViewsTest::bindingCarriesValuesBothWays() {
                 QVERIFY2(box->isChecked(), qPrintable(name));
                 box->click();
                 QCOMPARE(*c.check(form, i), 0);
+            }
+            if (c.date) {
+                *c.date(form, i) = qv::Date{2018, 7, 13};
+                s.desktop().refresh();
+                auto* calendar = qobject_cast<QCalendarWidget*>(o);
+                QVERIFY2(calendar, qPrintable(name));
+                QCOMPARE(calendar->selectedDate(), QDate(2018, 7, 13));
             }
             if (c.option) {
                 // A window's option buttons are one group: one of them is set.
