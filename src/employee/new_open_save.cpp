@@ -185,7 +185,7 @@ bool NewUser(App& app) {
     const std::string previous = app.UserFile;
     const std::string name = ui.inputBox("Enter new user:", "File New");
     // No name (the box cancelled) starts no new employee.
-    if (name.empty()) return;
+    if (name.empty()) return false;
     if (std::string problem = fileNameProblem(name); !problem.empty()) {
         ui.message("\"" + name + "\" cannot be an employee's name. " + problem);
         return false;
