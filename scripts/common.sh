@@ -7,7 +7,7 @@ QUORVANE_PACKAGES=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
-  qt6-base-dev libgl-dev libxlsxwriter-dev
+  qt6-base-dev qt6-svg-dev libgl-dev libxlsxwriter-dev xvfb xauth
   fonts-liberation poppler-utils unzip
   dpkg-dev file appstream desktop-file-utils
 )

@@ -21,8 +21,18 @@ void FrmSaveUser::Form_Load() {
     txtSaveUserSelected = false;
 }
 
+std::span<const Control> FrmSaveUser::controls() {
+    static constexpr Control kTable[] = {
+        control<&FrmSaveUser::txtSaveUser>("txtSaveUser").tip(kNameTip).selectsAll(),
+        command<&FrmSaveUser::cmdSaveUser_Click>("cmdSaveUser").caption("&Save"),
+        command<&FrmSaveUser::cmdEnd_Click>("cmdEnd").caption("&No"),
+        command<&FrmSaveUser::cmdQuit_Click>("cmdQuit").caption("&Quit"),
+    };
+    return kTable;
+}
+
 void FrmSaveUser::resetControls() {
-    txtSaveUser = std::string(kDesignedName);
+    resetToDesign(*this, app());
     txtSaveUserSelected = false;
 }
 

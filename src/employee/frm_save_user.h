@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "paysheet/controls.h"
 #include "paysheet/form.h"
 
 namespace qv {
@@ -20,6 +21,9 @@ public:
     static constexpr std::string_view kLine2 = "Do you want to save this user?";
     static constexpr std::string_view kDesignedName = "TYPE NAME";
     static constexpr std::string_view kNameTip = "File that is already opened.";
+
+    // Every control of the window.
+    static std::span<const Control> controls();
 
     // The name box: the one place a different name can be typed to save the
     // employee under it. Shows `UserFile` once the prompt is loaded.

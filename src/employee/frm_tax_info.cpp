@@ -5,6 +5,7 @@
 #include "common/format.h"
 #include "common/key_filter.h"
 #include "common/numbers.h"
+#include "paysheet/box_copy.h"
 #include "employee/frm_save_user.h"
 #include "employee/profile_files.h"
 #include "paysheet/app.h"
@@ -44,42 +45,48 @@ bool FrmTaxInfo::amountBoxAccepts(char key) { return numericKeyAccepted(key); }
 
 std::array<std::string*, 5> FrmTaxInfo::captionBoxes() { return {&txtTax5, &txtTax6, &txtTax7, &txtTax8, &txtTax9}; }
 
-void FrmTaxInfo::resetControls() {
-    FrmTaxInfo designed(app());
-    cboStatus = designed.cboStatus;
-    cboDepend = designed.cboDepend;
-    cboStatus2 = designed.cboStatus2;
-    cboDepend2 = designed.cboDepend2;
-    optWeek = designed.optWeek;
-    optBiWeek = designed.optBiWeek;
-    ckSelfEmp = designed.ckSelfEmp;
-    ckFedExemp = designed.ckFedExemp;
-    ckNonCity = designed.ckNonCity;
-    ckSSMediExemp = designed.ckSSMediExemp;
-    txtName = designed.txtName;
-    txtAddress = designed.txtAddress;
-    txtStateCityZip = designed.txtStateCityZip;
-    txtSSnum = designed.txtSSnum;
-    txtTax5 = designed.txtTax5;
-    txtTax6 = designed.txtTax6;
-    txtTax7 = designed.txtTax7;
-    txtTax8 = designed.txtTax8;
-    txtTax9 = designed.txtTax9;
-    txtMuni = designed.txtMuni;
-    txtBond = designed.txtBond;
-    txtDues = designed.txtDues;
-    txtPension = designed.txtPension;
-    txtMisc = designed.txtMisc;
-    txtKplan = designed.txtKplan;
-    ckKpFix = designed.ckKpFix;
-    ckKpPer = designed.ckKpPer;
-    txtCafe = designed.txtCafe;
-    ckCafeState = designed.ckCafeState;
-    txtHourRate = designed.txtHourRate;
-    txtHourRate2 = designed.txtHourRate2;
-    txtTipsRate = designed.txtTipsRate;
-    txtFedAddL = designed.txtFedAddL;
+std::span<const Control> FrmTaxInfo::controls() {
+    static constexpr Control kTable[] = {
+        control<&FrmTaxInfo::cboStatus>("cboStatus"),
+        control<&FrmTaxInfo::cboDepend>("cboDepend"),
+        control<&FrmTaxInfo::cboStatus2>("cboStatus2"),
+        control<&FrmTaxInfo::cboDepend2>("cboDepend2"),
+        control<&FrmTaxInfo::optWeek>("optWeek").caption("Weekly"),
+        control<&FrmTaxInfo::optBiWeek>("optBiWeek").caption("Bi-Weekly"),
+        control<&FrmTaxInfo::ckSelfEmp>("ckSelfEmp").caption("Self Employed"),
+        control<&FrmTaxInfo::ckFedExemp>("ckFedExemp").caption("Federal Tax Exempt"),
+        control<&FrmTaxInfo::ckNonCity>("ckNonCity").caption("NON-CITY Resident"),
+        control<&FrmTaxInfo::ckSSMediExemp>("ckSSMediExemp").caption("Soc. Sec.  Medicare Tax Exempt"),
+        control<&FrmTaxInfo::txtName>("txtName"),
+        control<&FrmTaxInfo::txtAddress>("txtAddress"),
+        control<&FrmTaxInfo::txtStateCityZip>("txtStateCityZip"),
+        control<&FrmTaxInfo::txtSSnum>("txtSSnum"),
+        control<&FrmTaxInfo::txtTax5>("txtTax5"),
+        control<&FrmTaxInfo::txtTax6>("txtTax6"),
+        control<&FrmTaxInfo::txtTax7>("txtTax7"),
+        control<&FrmTaxInfo::txtTax8>("txtTax8"),
+        control<&FrmTaxInfo::txtTax9>("txtTax9"),
+        control<&FrmTaxInfo::txtMuni>("txtMuni").onKeyPress<&FrmTaxInfo::amountBoxAccepts>().selectsAll(),
+        control<&FrmTaxInfo::txtBond>("txtBond").onKeyPress<&FrmTaxInfo::amountBoxAccepts>().selectsAll(),
+        control<&FrmTaxInfo::txtDues>("txtDues").onKeyPress<&FrmTaxInfo::amountBoxAccepts>().selectsAll(),
+        control<&FrmTaxInfo::txtPension>("txtPension").onKeyPress<&FrmTaxInfo::amountBoxAccepts>().selectsAll(),
+        control<&FrmTaxInfo::txtMisc>("txtMisc").onKeyPress<&FrmTaxInfo::amountBoxAccepts>().selectsAll(),
+        control<&FrmTaxInfo::txtKplan>("txtKplan").onKeyPress<&FrmTaxInfo::amountBoxAccepts>().selectsAll(),
+        control<&FrmTaxInfo::ckKpFix>("ckKpFix").onClick<&FrmTaxInfo::ckKpFix_Click>(),
+        control<&FrmTaxInfo::ckKpPer>("ckKpPer").onClick<&FrmTaxInfo::ckKpPer_Click>(),
+        control<&FrmTaxInfo::txtCafe>("txtCafe").onKeyPress<&FrmTaxInfo::amountBoxAccepts>().selectsAll(),
+        control<&FrmTaxInfo::ckCafeState>("ckCafeState").caption("Deduct State"),
+        control<&FrmTaxInfo::txtHourRate>("txtHourRate").onKeyPress<&FrmTaxInfo::amountBoxAccepts>().selectsAll(),
+        control<&FrmTaxInfo::txtHourRate2>("txtHourRate2").onKeyPress<&FrmTaxInfo::amountBoxAccepts>().selectsAll(),
+        control<&FrmTaxInfo::txtTipsRate>("txtTipsRate").onKeyPress<&FrmTaxInfo::amountBoxAccepts>().selectsAll(),
+        control<&FrmTaxInfo::txtFedAddL>("txtFedAddL").onKeyPress<&FrmTaxInfo::amountBoxAccepts>().selectsAll(),
+        command<&FrmTaxInfo::cmdOk_Click>("cmdOk").caption("Save"),
+        command<&FrmTaxInfo::Command1_Click>("Command1").caption("Close"),
+    };
+    return kTable;
 }
+
+void FrmTaxInfo::resetControls() { resetToDesign(*this, app()); }
 
 void FrmTaxInfo::Form_Load() { openingSequence(); }
 
@@ -172,65 +179,55 @@ void FrmTaxInfo::ckKpPer_Click() {
 }
 
 bool FrmTaxInfo::fillVar_() {
-    // Everything that must convert is checked first, so a refused box
-    // changes nothing.
-    std::string hourRateText = boxValue(txtHourRate) == 0 ? std::string(kDefaultRateText) : txtHourRate;
-    const auto hourRate = rateOf(hourRateText);
-    const auto hourRate2 = rateOf(txtHourRate2);
-    const auto tipsRate = rateOf(txtTipsRate);
-    const auto stateExemptions = exemptionsOf(cboDepend2);
-    const auto fedExemptions = exemptionsOf(cboDepend);
-    const char* refused = !hourRate        ? "Hourly Rate 1 must be a number."
-                          : !hourRate2     ? "Hourly Rate 2 must be a number."
-                          : !tipsRate      ? "Tips Rate must be a number."
-                          : !fedExemptions ? "Federal exemptions must be a whole number from 0 to 9."
-                          : !stateExemptions ? "State & City exemptions must be a whole number from 0 to 9."
-                                             : nullptr;
-    if (refused) {
-        app().ui().message(refused, kCaption);
+    // A rate box left at 0 takes the default rate, shown in the box too.
+    const std::string hourRateText = boxValue(txtHourRate) == 0 ? std::string(kDefaultRateText) : txtHourRate;
+    const BoxCopy copy =
+        copyBoxesInto(app().profile, OnRefusedBox::KeepRecord, [&](EmployeeProfile& p, BoxReader& read) {
+            read(hourRateText, p.HourRate, rateOf, "Hourly Rate 1 must be a number.");
+            read(txtHourRate2, p.HourRate2, rateOf, "Hourly Rate 2 must be a number.");
+            read(txtTipsRate, p.TipsRate, rateOf, "Tips Rate must be a number.");
+            read.check(cboDepend, exemptionsOf, "Federal exemptions must be a whole number from 0 to 9.");
+            read(cboDepend2, p.StateExemptions, exemptionsOf,
+                 "State & City exemptions must be a whole number from 0 to 9.");
+
+            p.FedExemptions = isBlank(cboDepend) ? std::string("0") : cboDepend;
+            p.FedStatus = isBlank(cboStatus) ? std::string("Single") : cboStatus;
+            p.StateStatus = isBlank(cboStatus2) ? std::string("Single") : cboStatus2;
+
+            p.PensionPct = boxValue(txtPension);
+            p.CrUnion = boxValue(txtMuni);
+            p.Bond = boxValue(txtBond);
+            p.HealthIns = boxValue(txtMisc);
+            p.Dues = boxValue(txtDues);
+            p.KPlan = boxValue(txtKplan);
+            p.FedAddL = boxValue(txtFedAddL);
+            p.Cafe = boxValue(txtCafe);
+
+            p.NonCity = static_cast<std::int16_t>(ckNonCity);
+            p.FedExempt = static_cast<std::int16_t>(ckFedExemp);
+            p.SSMediExempt = static_cast<std::int16_t>(ckSSMediExemp);
+            p.KpPer = static_cast<std::int16_t>(ckKpPer);
+            p.KpFix = static_cast<std::int16_t>(ckKpFix);
+            p.CafeDeductState = static_cast<std::int16_t>(ckCafeState);
+            p.SelfEmp = static_cast<std::int16_t>(ckSelfEmp);
+            p.Weekly = optWeek;
+            p.BiWeekly = optBiWeek;
+
+            p.EmpAddress = txtAddress;
+            p.EmpCityStateZip = txtStateCityZip;
+            p.EmpSsn = txtSSnum;
+            p.EmpName = txtName;
+            p.DedName5 = txtTax5;
+            p.DedName6 = txtTax6;
+            p.DedName7 = txtTax7;
+            p.DedName8 = txtTax8;
+            p.DedName9 = txtTax9;
+        });
+    if (!copy) {
+        app().ui().message(copy.refusedBox, kCaption);
         return false;
     }
-
-    EmployeeProfile& p = app().profile;
-    p.FedExemptions = isBlank(cboDepend) ? std::string("0") : cboDepend;
-    p.FedStatus = isBlank(cboStatus) ? std::string("Single") : cboStatus;
-    p.StateExemptions = static_cast<std::int16_t>(*stateExemptions);
-    p.StateStatus = isBlank(cboStatus2) ? std::string("Single") : cboStatus2;
-
-    p.PensionPct = boxValue(txtPension);
-    p.CrUnion = boxValue(txtMuni);
-    p.Bond = boxValue(txtBond);
-    p.HealthIns = boxValue(txtMisc);
-    p.Dues = boxValue(txtDues);
-    p.KPlan = boxValue(txtKplan);
-    p.FedAddL = boxValue(txtFedAddL);
-    p.Cafe = boxValue(txtCafe);
-
-    p.NonCity = static_cast<std::int16_t>(ckNonCity);
-    p.FedExempt = static_cast<std::int16_t>(ckFedExemp);
-    p.SSMediExempt = static_cast<std::int16_t>(ckSSMediExemp);
-    p.KpPer = static_cast<std::int16_t>(ckKpPer);
-    p.KpFix = static_cast<std::int16_t>(ckKpFix);
-    p.CafeDeductState = static_cast<std::int16_t>(ckCafeState);
-    p.SelfEmp = static_cast<std::int16_t>(ckSelfEmp);
-    p.Weekly = optWeek;
-    p.BiWeekly = optBiWeek;
-
-    p.HourRate2 = *hourRate2;
-    p.TipsRate = *tipsRate;
-
-    p.EmpAddress = txtAddress;
-    p.EmpCityStateZip = txtStateCityZip;
-    p.EmpSsn = txtSSnum;
-    p.EmpName = txtName;
-    p.DedName5 = txtTax5;
-    p.DedName6 = txtTax6;
-    p.DedName7 = txtTax7;
-    p.DedName8 = txtTax8;
-    p.DedName9 = txtTax9;
-
     txtHourRate = hourRateText;
-    p.HourRate = *hourRate;
 
     showDeductionCaptions();
     showTableNotice();

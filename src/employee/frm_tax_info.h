@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "paysheet/controls.h"
 #include "paysheet/form.h"
 
 namespace qv {
@@ -27,6 +28,9 @@ public:
     static constexpr std::array<std::string_view, 5> kNewDedNames{"CrUnion", "Bond", "Dues", "Pension", "Misc."};
     // Shown in the rate box instead of a rate of 0.
     static constexpr std::string_view kDefaultRateText = "7.5";
+
+    // Every control of the window.
+    static std::span<const Control> controls();
 
     // "FEDERAL STATUS"
     std::string cboStatus;   // "Single" / "Married"

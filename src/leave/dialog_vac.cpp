@@ -59,14 +59,29 @@ std::array<std::string, kLeaveRows>& DialogVac::daysBoxes(Kind k) {
     return k == Kind::Vacation ? txtVcnt : k == Kind::Holiday ? txtHcnt : txtScnt;
 }
 
-void DialogVac::resetControls() {
-    for (Kind k : kKinds) {
-        startBox(k).clear();
-        balanceLabel(k).clear();
-        for (auto& s : dateBoxes(k)) s.clear();
-        for (auto& s : daysBoxes(k)) s.clear();
-    }
+std::span<const Control> DialogVac::controls() {
+    using D = DialogVac;
+    static constexpr Control kTable[] = {
+        control<&D::txtVacBal>("txtVacBal"),
+        control<&D::txtHolBal>("txtHolBal"),
+        control<&D::txtSickBal>("txtSickBal"),
+        control<&D::lbVacBal>("lbVacBal"),
+        control<&D::lbHolBal>("lbHolBal"),
+        control<&D::lbSickBal>("lbSickBal"),
+        control<&D::txtVdate>("txtVdate"),
+        control<&D::txtHdate>("txtHdate"),
+        control<&D::txtSdate>("txtSdate"),
+        control<&D::txtVcnt>("txtVcnt"),
+        control<&D::txtHcnt>("txtHcnt"),
+        control<&D::txtScnt>("txtScnt"),
+        command<&D::OKButton_Click>("OKButton").caption("Save"),
+        command<&D::cmdClear_Click>("cmdClear").caption("Clear All"),
+        command<&D::mnuHelp_Click>("mnuHelp").caption("&Help"),
+    };
+    return kTable;
 }
+
+void DialogVac::resetControls() { resetToDesign(*this, app()); }
 
 void DialogVac::Form_Load() { openingSequence(); }
 

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "leave/leave_balances.h"
+#include "paysheet/controls.h"
 #include "paysheet/form.h"
 
 namespace qv {
@@ -20,6 +21,9 @@ public:
     static constexpr std::string_view kHeading = "SAVED / ACCUMULATED DAYS";
 
     enum class Kind { Vacation, Holiday, Sick };
+
+    // Every control of the window.
+    static std::span<const Control> controls();
 
     // "Start Balance"
     std::string txtVacBal, txtHolBal, txtSickBal;

@@ -77,17 +77,8 @@ float shownAmount(const std::string& shown) {
 
 }  // namespace
 
-FrmYear::FrmYear(App& app) : Form(app) { resetControls(); }
-
-void FrmYear::resetControls() {
-    Top = 0;
-    Left = 0;
-    Height = kWeeklyHeight;
-    Width = kDesignedWidth;
+FrmYear::FrmYear(App& app) : Form(app) {
     for (int i = 0; i < kLedgerSlots; ++i) Label2[static_cast<std::size_t>(i)] = std::to_string(i + 1);
-    for (Column* c : {&txtDate, &txtFed, &txtSS, &txtMedi, &txtState, &txtCity, &txtMuni, &txtBond, &txtDues,
-                      &txtPen, &txtMisc, &txtKplan, &txtOT, &txtTips, &txtGross, &txtNet})
-        c->fill(std::string());
     for (std::size_t k = 0; k < kHeadings.size(); ++k) {
         lbHeading[k] = kHeadings[k];
         lbHeading2[k] = kHeadings[k];
@@ -95,6 +86,43 @@ void FrmYear::resetControls() {
     lbHint = "Click on a week number to paste in data.";
     lbCaption = "LEFT CLICK ON WEEK NUMBER TO PASTE IN DATA.     RIGHT CLICK TO DELETE ROW";
     cmdBack = "&Close";
+}
+
+std::span<const Control> FrmYear::controls() {
+    using D = FrmYear;
+    static constexpr Control kTable[] = {
+        control<&D::lbHeading>("lbHeading"),
+        control<&D::lbHeading2>("lbHeading2"),
+        control<&D::lbHint>("lbHint"),
+        control<&D::Label2>("Label2"),
+        control<&D::txtDate>("txtDate"),
+        control<&D::txtFed>("txtFed"),
+        control<&D::txtSS>("txtSS"),
+        control<&D::txtMedi>("txtMedi"),
+        control<&D::txtState>("txtState"),
+        control<&D::txtCity>("txtCity"),
+        control<&D::txtMuni>("txtMuni"),
+        control<&D::txtBond>("txtBond"),
+        control<&D::txtDues>("txtDues"),
+        control<&D::txtPen>("txtPen"),
+        control<&D::txtMisc>("txtMisc"),
+        control<&D::txtKplan>("txtKplan"),
+        control<&D::txtTips>("txtTips"),
+        control<&D::txtOT>("txtOT"),
+        control<&D::txtNet>("txtNet").onKeyPress<&D::txtNet_KeyPress>(),
+        control<&D::txtGross>("txtGross").onKeyPress<&D::txtGross_KeyPress>(),
+        control<&D::lbCaption>("lbCaption"),
+        control<&D::cmdBack>("cmdBack").onClick<&D::cmdBack_Click>(),
+    };
+    return kTable;
+}
+
+void FrmYear::resetControls() {
+    resetToDesign(*this, app());
+    Top = 0;
+    Left = 0;
+    Height = kWeeklyHeight;
+    Width = kDesignedWidth;
 }
 
 int FrmYear::slots() const { return activeSlots(app().profile.Weekly); }

@@ -8,6 +8,7 @@
 
 #include "ledger/pay_sheet_figures.h"
 #include "ledger/year_ledger.h"
+#include "paysheet/controls.h"
 #include "paysheet/form.h"
 
 namespace qv {
@@ -19,6 +20,9 @@ public:
     using Column = std::array<std::string, kLedgerSlots>;
 
     explicit FrmYear(App& app);
+
+    // Every control of the window.
+    static std::span<const Control> controls();
 
     // Window geometry in twips.
     static constexpr int kWeeklyHeight = 12075;

@@ -17,16 +17,40 @@ std::string plainCurrency(Currency c) { return plainNumber(c.toDouble()); }
 
 }  // namespace
 
-FrmYearTot::FrmYearTot(App& app) : Form(app) { resetControls(); }
+FrmYearTot::FrmYearTot(App& app) : Form(app) {
+    for (std::size_t k = 0; k < kDedHeadings.size(); ++k) lbDedName[k] = kDedHeadings[k];
+}
+
+std::span<const Control> FrmYearTot::controls() {
+    using D = FrmYearTot;
+    static constexpr Control kTable[] = {
+        control<&D::txtTotFed>("txtTotFed"),
+        control<&D::txtTotSS>("txtTotSS"),
+        control<&D::txtTotMedi>("txtTotMedi"),
+        control<&D::txtTotState>("txtTotState"),
+        control<&D::txtTotCity>("txtTotCity"),
+        control<&D::txtTotMuni>("txtTotMuni"),
+        control<&D::txtTotBond>("txtTotBond"),
+        control<&D::txtTotDues>("txtTotDues"),
+        control<&D::txtTotPen>("txtTotPen"),
+        control<&D::txtTotMisc>("txtTotMisc"),
+        control<&D::txtTotKplan>("txtTotKplan"),
+        control<&D::txtTotOT>("txtTotOT"),
+        control<&D::txtTotNet>("txtTotNet").onKeyPress<&D::txtTotNet_KeyPress>(),
+        control<&D::txtTotGross>("txtTotGross").onKeyPress<&D::txtTotGross_KeyPress>(),
+        control<&D::txtTotCafe>("txtTotCafe"),
+        control<&D::txtTotSdi>("txtTotSdi"),
+        control<&D::txtTotSui>("txtTotSui"),
+        control<&D::txtTotTips>("txtTotTips"),
+        control<&D::lbDedName>("lbDedName"),
+    };
+    return kTable;
+}
 
 void FrmYearTot::resetControls() {
+    resetToDesign(*this, app());
     Top = 0;
     Left = 0;
-    for (std::string* box : {&txtTotFed, &txtTotSS, &txtTotMedi, &txtTotState, &txtTotCity, &txtTotMuni,
-                             &txtTotBond, &txtTotDues, &txtTotPen, &txtTotMisc, &txtTotKplan, &txtTotOT,
-                             &txtTotNet, &txtTotGross, &txtTotCafe, &txtTotSdi, &txtTotSui, &txtTotTips})
-        box->clear();
-    for (std::size_t k = 0; k < kDedHeadings.size(); ++k) lbDedName[k] = kDedHeadings[k];
 }
 
 void FrmYearTot::Form_Load() {

@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "paysheet/controls.h"
 #include "paysheet/form.h"
 
 namespace qv {
@@ -13,6 +14,9 @@ namespace qv {
 class FrmYearTot : public Form {
 public:
     explicit FrmYearTot(App& app);
+
+    // Every control of the window.
+    static std::span<const Control> controls();
 
     int Top = 0;
     int Left = 0;

@@ -17,19 +17,36 @@ namespace {
 constexpr int kFrameMargin = 430;
 }  // namespace
 
-MDIForm1::MDIForm1(App& app) : Form(app) { resetControls(); }
-
-void MDIForm1::resetControls() {
+MDIForm1::MDIForm1(App& app) : Form(app) {
     Caption = "Year To Date";
     Width = FrmYear::kDesignedWidth + kFrameMargin;
-    minimized = false;
-    maximized = false;
     mnuClose = "&Close";
     mnuPrint = "&Print";
     mnuClear = "C&lear";
     mnuClearAll = "&Clear All";
     mnuAdd = "&Add";
     mnuExcel = "&Excel";
+}
+
+std::span<const Control> MDIForm1::controls() {
+    using D = MDIForm1;
+    static constexpr Control kTable[] = {
+        control<&D::Caption>("Caption").title(),
+        control<&D::mnuClose>("mnuClose").onClick<&D::mnuClose_Click>(),
+        control<&D::mnuPrint>("mnuPrint").onClick<&D::mnuPrint_Click>(),
+        control<&D::mnuClear>("mnuClear"),
+        control<&D::mnuClearAll>("mnuClearAll").onClick<&D::mnuClearAll_Click>(),
+        control<&D::mnuAdd>("mnuAdd").onClick<&D::mnuAdd_Click>(),
+        control<&D::mnuExcel>("mnuExcel").onClick<&D::mnuExcel_Click>(),
+    };
+    return kTable;
+}
+
+void MDIForm1::resetControls() {
+    resetToDesign(*this, app());
+    Width = FrmYear::kDesignedWidth + kFrameMargin;
+    minimized = false;
+    maximized = false;
 }
 
 void MDIForm1::Form_Load() {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "paysheet/controls.h"
 #include "paysheet/form.h"
 
 namespace qv {
@@ -11,6 +12,9 @@ namespace qv {
 class MDIForm1 : public Form {
 public:
     explicit MDIForm1(App& app);
+
+    // Every control of the window.
+    static std::span<const Control> controls();
 
     std::string Caption;
     int Width = 0;

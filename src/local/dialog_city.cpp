@@ -6,6 +6,7 @@
 #include "common/key_filter.h"
 #include "common/numbers.h"
 #include "local/local_text.h"
+#include "paysheet/box_copy.h"
 #include "paysheet/app.h"
 
 namespace qv {
@@ -36,11 +37,27 @@ void DialogCity::Form_Load() {
     fillVar();
 }
 
-void DialogCity::resetControls() {
-    CityTaxTables none;
-    forEachColumn(*this, none, [](auto& boxes, auto&) { boxes.fill(std::string()); });
-    ckNoLocalTax = 0;
+std::span<const Control> DialogCity::controls() {
+    using D = DialogCity;
+    static constexpr Control kTable[] = {
+        control<&D::txtCityMinBS>("txtCityMinBS").onKeyPress<&D::txtKeyPress>().selectsAll(),
+        control<&D::txtCityAmtBS>("txtCityAmtBS").onKeyPress<&D::txtKeyPress>().selectsAll(),
+        control<&D::txtCityPerBS>("txtCityPerBS").onKeyPress<&D::txtKeyPress>().selectsAll(),
+        control<&D::txtCityMinBM>("txtCityMinBM").onKeyPress<&D::txtKeyPress>().selectsAll(),
+        control<&D::txtCityAmtBM>("txtCityAmtBM").onKeyPress<&D::txtKeyPress>().selectsAll(),
+        control<&D::txtCityPerBM>("txtCityPerBM").onKeyPress<&D::txtKeyPress>().selectsAll(),
+        control<&D::txtCitySgExp>("txtCitySgExp").onKeyPress<&D::txtKeyPress>().selectsAll(),
+        control<&D::txtCityMarExp>("txtCityMarExp").onKeyPress<&D::txtKeyPress>().selectsAll(),
+        control<&D::ckNoLocalTax>("ckNoLocalTax").caption("NO LOCAL TAX").onClick<&D::ckNoLocalTax_Click>(),
+        command<&D::OKButton_Click>("OKButton").caption("&SAVE"),
+        command<&D::CancelButton_Click>("CancelButton").caption("&CANCEL"),
+        command<&D::cmdDefault_Click>("cmdDefault").caption("&New York"),
+        command<&D::cmdClearMe_Click>("cmdClearMe").caption("CLEAR ALL"),
+    };
+    return kTable;
 }
+
+void DialogCity::resetControls() { resetToDesign(*this, app()); }
 
 void DialogCity::showTables(const CityTaxTables& t) {
     ensureLoaded();
@@ -60,22 +77,13 @@ void DialogCity::CheckFor() {
 
 bool DialogCity::fillVar() {
     ensureLoaded();
-    CityTaxTables t = app().city;
-    bool ok = true;
-    forEachColumn(*this, t, [&ok](const auto& boxes, auto& values) {
-        for (std::size_t i = 0; i < boxes.size(); ++i) {
-            std::optional<float> v = local::boxSingle(boxes[i]);
-            if (!v) {
-                ok = false;
-                return;
-            }
-            values[i] = *v;
-        }
-    });
-    if (!ok) return false;
-    t.NoLocalTax = static_cast<std::int16_t>(ckNoLocalTax);
-    app().city = t;
-    return true;
+    return static_cast<bool>(
+        copyBoxesInto(app().city, OnRefusedBox::KeepRecord, [&](CityTaxTables& t, BoxReader& read) {
+            forEachColumn(*this, t, [&read](const auto& boxes, auto& values) {
+                for (std::size_t i = 0; i < boxes.size(); ++i) read(boxes[i], values[i], local::boxSingle);
+            });
+            t.NoLocalTax = static_cast<std::int16_t>(ckNoLocalTax);
+        }));
 }
 
 void DialogCity::OKButton_Click() {

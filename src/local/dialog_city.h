@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "local/city_tables.h"
+#include "paysheet/controls.h"
 #include "paysheet/form.h"
 
 namespace qv {
@@ -21,6 +22,9 @@ public:
         "including the exemptions.";
 
     explicit DialogCity(App& app) : Form(app) {}
+
+    // Every control of the window.
+    static std::span<const Control> controls();
 
     // Rows 1 to 10 (index 0 to 9) of "Table for SINGLE Persons".
     std::array<std::string, 10> txtCityMinBS, txtCityAmtBS, txtCityPerBS;

@@ -3,6 +3,7 @@
 #include "common/format.h"
 #include "common/key_filter.h"
 #include "local/local_text.h"
+#include "paysheet/box_copy.h"
 #include "paysheet/app.h"
 
 namespace qv {
@@ -30,11 +31,22 @@ void DialogNonCity::Form_Load() {
     fillVarib();
 }
 
-void DialogNonCity::resetControls() {
-    NonCityTable none;
-    forEachColumn(*this, none, [](auto& boxes, auto&) { boxes.fill(std::string()); });
-    txtNonPer.clear();
+std::span<const Control> DialogNonCity::controls() {
+    using D = DialogNonCity;
+    static constexpr Control kTable[] = {
+        control<&D::txtNonMinWk>("txtNonMinWk").onKeyPress<&D::txtKeyPress>().selectsAll(),
+        control<&D::txtNonExpWk>("txtNonExpWk").onKeyPress<&D::txtKeyPress>().selectsAll(),
+        control<&D::txtNonMinBi>("txtNonMinBi").onKeyPress<&D::txtKeyPress>().selectsAll(),
+        control<&D::txtNonExpBi>("txtNonExpBi").onKeyPress<&D::txtKeyPress>().selectsAll(),
+        control<&D::txtNonPer>("txtNonPer").onKeyPress<&D::txtKeyPress>().selectsAll(),
+        command<&D::OKButton_Click>("OKButton").caption("&SAVE"),
+        command<&D::CancelButton_Click>("CancelButton").caption("&CANCEL"),
+        command<&D::cmdDefault_Click>("cmdDefault").caption("&DEFAULT"),
+    };
+    return kTable;
 }
+
+void DialogNonCity::resetControls() { resetToDesign(*this, app()); }
 
 void DialogNonCity::showTable(const NonCityTable& t) {
     ensureLoaded();
@@ -56,23 +68,13 @@ void DialogNonCity::ChkFor() {
 
 bool DialogNonCity::fillVarib() {
     ensureLoaded();
-    NonCityTable t;
-    bool ok = true;
-    forEachColumn(*this, t, [&ok](const auto& boxes, auto& values) {
-        for (std::size_t i = 0; i < boxes.size(); ++i) {
-            std::optional<float> v = local::boxSingle(boxes[i]);
-            if (!v) {
-                ok = false;
-                return;
-            }
-            values[i] = *v;
-        }
-    });
-    std::optional<float> per = local::boxSingle(txtNonPer);
-    if (!ok || !per) return false;
-    t.NonPer = *per;
-    app().nonCity = t;
-    return true;
+    return static_cast<bool>(
+        copyBoxesInto(app().nonCity, OnRefusedBox::KeepRecord, [&](NonCityTable& t, BoxReader& read) {
+            forEachColumn(*this, t, [&read](const auto& boxes, auto& values) {
+                for (std::size_t i = 0; i < boxes.size(); ++i) read(boxes[i], values[i], local::boxSingle);
+            });
+            read(txtNonPer, t.NonPer, local::boxSingle);
+        }));
 }
 
 void DialogNonCity::deFault() {

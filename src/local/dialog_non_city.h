@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "local/non_city_table.h"
+#include "paysheet/controls.h"
 #include "paysheet/form.h"
 
 namespace qv {
@@ -17,6 +18,9 @@ public:
     static constexpr std::string_view WarningText = "Enter 999999 in any Minimum Range Box that is not used.";
 
     explicit DialogNonCity(App& app) : Form(app) {}
+
+    // Every control of the window.
+    static std::span<const Control> controls();
 
     // "WEEKLY" table, rows 1 to 8 (index 0 to 7): "Minimum Range", "Subtract".
     std::array<std::string, 8> txtNonMinWk, txtNonExpWk;

@@ -38,16 +38,39 @@ float toSingle(double v) {
 
 }  // namespace
 
-Form2::Form2(App& app) : Form(app) { resetControls(); }
+Form2::Form2(App& app) : Form(app) { Caption = "OverTime Percentage"; }
+
+std::span<const Control> Form2::controls() {
+    using D = Form2;
+    static constexpr Control kTable[] = {
+        control<&D::Caption>("Caption").title(),
+        control<&D::txtAnnual>("txtAnnual").onKeyPress<&D::txtAnnual_KeyPress>().selectsAll(),
+        control<&D::txtApPercent>("txtApPercent").onKeyPress<&D::txtApPercent_KeyPress>().selectsAll(),
+        control<&D::txtPercent>("txtPercent"),
+        control<&D::lbEarned>("lbEarned"),
+        control<&D::lbMax>("lbMax"),
+        control<&D::lbAvail>("lbAvail"),
+        control<&D::lbWk>("lbWk"),
+        control<&D::lb_OT>("lb_OT"),
+        control<&D::Text1>("Text1")
+            .onKeyPress<&D::Text1_KeyPress>()
+            .onKeyDown<&D::Text1_KeyDown>()
+            .onClick<&D::Text1_Click>()
+            .selectsAll(),
+        control<&D::txtOT>("txtOT").onKeyPress<&D::txtOT_KeyPress>().onKeyDown<&D::txtOT_KeyDown>().selectsAll(),
+        command<&D::cmdADD_Click>("cmdADD").caption("TOTAL"),
+        command<&D::cmdAdvance_Click>("cmdAdvance").caption("New Week"),
+        command<&D::cmdUndo_Click>("cmdUndo"),
+        command<&D::cmdClose_Click>("cmdClose").caption("Back"),
+        command<&D::cmdPrint_Click>("cmdPrint"),
+    };
+    return kTable;
+}
 
 void Form2::resetControls() {
-    Caption = "OverTime Percentage";
+    resetToDesign(*this, app());
     Width = kWeeklyWidth;
     secondColumnVisible = true;
-    for (std::string* s : {&txtAnnual, &txtApPercent, &txtPercent, &lbEarned, &lbMax, &lbAvail, &lbWk, &lb_OT})
-        s->clear();
-    Text1.fill(std::string());
-    txtOT.fill(std::string());
     focusBox = Box::None;
     focusRow = 0;
     focusTextSelected = false;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "overtime/overtime_tracker.h"
+#include "paysheet/controls.h"
 #include "paysheet/form.h"
 
 namespace qv {
@@ -24,6 +25,9 @@ public:
     static constexpr int kKeyUp = 38;
     static constexpr int kKeyRight = 39;
     static constexpr int kKeyDown = 40;
+
+    // Every control of the window.
+    static std::span<const Control> controls();
 
     std::string Caption;
     int Width = kWeeklyWidth;

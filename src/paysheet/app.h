@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "federal/federal_tables.h"
 #include "leave/leave_balances.h"
@@ -13,6 +14,7 @@
 #include "local/city_tables.h"
 #include "local/non_city_table.h"
 #include "overtime/overtime_tracker.h"
+#include "paysheet/form.h"
 #include "paysheet/model.h"
 #include "platform/ui.h"
 #include "printing/print_heading.h"
@@ -100,9 +102,15 @@ public:
     // Creates a form slot on first use.
     template <class F>
     F& formIn(std::shared_ptr<F>& slot) {
-        if (!slot) slot = std::make_shared<F>(*this);
+        if (!slot) {
+            slot = std::make_shared<F>(*this);
+            created_.push_back(slot.get());
+        }
         return *slot;
     }
+    // Every form made so far, in the order they were made; walking them
+    // neither makes nor loads one (the desktop follows them after each event).
+    const std::vector<Form*>& createdForms() const { return created_; }
 
 private:
     platform::Ui& ui_;
@@ -124,6 +132,7 @@ private:
     std::shared_ptr<FrmChecks> frmChecks_;
     std::shared_ptr<DlgPrintSet> dlgPrintSet_;
     std::shared_ptr<Form2> form2_;
+    std::vector<Form*> created_;
 
 };
 

@@ -39,30 +39,86 @@ Form1& App::form1() {
     return f;
 }
 
-Form1::Form1(App& app) : Form(app) { resetControls(); }
+Form1::Form1(App& app) : Form(app) {
+    for (std::size_t i = 0; i < lbTaxTag.size(); ++i) lbTaxTag[i] = std::string(kTaxTagCaptions[i]);
+}
+
+std::span<const Control> Form1::controls() {
+    static constexpr Control kTable[] = {
+        control<&Form1::Caption>("Caption").title(),
+        // Hours
+        control<&Form1::txtAmount>("txtAmount")
+            .tip("Enter")
+            .onKeyPress<&Form1::txtAmount_KeyPress>()
+            .onKeyDown<&Form1::txtAmount_KeyDown>()
+            .onGotFocus<&Form1::txtAmount_GotFocus>()
+            .selectsAll(),
+        control<&Form1::opt1x>("opt1x").caption(kOpt1xCaption),
+        control<&Form1::opt2x>("opt2x").caption(kOpt2xCaption),
+        // CLEAR, ADD
+        command<&Form1::cmdClear_Click>("cmdClear").tip("Clear"),
+        command<&Form1::cmdCal_Click>("cmdCal"),
+        control<&Form1::lbOverT>("lbOverT"),
+        control<&Form1::lbTips>("lbTips"),
+        // Results
+        control<&Form1::lbGross>("lbGross"),
+        control<&Form1::lbTaxes>("lbTaxes"),
+        control<&Form1::lbDeduct>("lbDeduct"),
+        control<&Form1::lbNet>("lbNet"),
+        // Taxes/Deductions
+        control<&Form1::lbTaxDed>("lbTaxDed"),
+        control<&Form1::lbTaxTag>("lbTaxTag"),
+        control<&Form1::lbSDI>("lbSDI"),
+        control<&Form1::lbSUI>("lbSUI"),
+        control<&Form1::lbCafe>("lbCafe"),
+        // The button frame
+        command<&Form1::Command1_Click>("Command1").tip("Vacation"),
+        command<&Form1::cmdYear_Click>("cmdYear").tip("Year to Date"),
+        command<&Form1::cmdPrint_Click>("cmdPrint").tip("Print"),
+        command<&Form1::cmdOT_Click>("cmdOT").tip("OverTime"),
+        // Pay date, employee, federal tables
+        control<&Form1::txtWeek>("txtWeek").tip("Click for Date change").onClick<&Form1::txtWeek_Click>(),
+        control<&Form1::lbUser>("lbUser"),
+        control<&Form1::lbTaxVer>("lbTaxVer"),
+        control<&Form1::lbTableNotice>("lbTableNotice"),
+        // Saved periods, the state option
+        command<&Form1::cmdSavePrev_Click>("cmdSavePrev").caption(kSavePrevCaption),
+        command<&Form1::cmdPeriod_Click>("cmdPeriod").caption(kPeriodCaption),
+        control<&Form1::ckLouisPrior>("ckLouisPrior")
+            .caption(kLouisPriorCaption)
+            .tip("Check if calculating prior to April 1st 2005")
+            .visibleBy<&Form1::ckLouisPriorVisible>(),
+        // Menus
+        command<&Form1::mnuNew_Click>("mnuNew").caption("&New").inMenu("File"),
+        command<&Form1::mnuOpen_Click>("mnuOpen").caption("&Open").inMenu("File"),
+        command<&Form1::mnuSave_Click>("mnuSave").caption("&Save").inMenu("File"),
+        rule("File"),
+        command<&Form1::mnuChecks_Click>("mnuChecks").caption("C&hecks").inMenu("File"),
+        rule("File"),
+        command<&Form1::mnuPrintSheet_Click>("mnuPrintSheet").caption("Print Sheet").inMenu("File"),
+        command<&Form1::mnuPrintImage_Click>("mnuPrintImage").caption("&Print Image").inMenu("File"),
+        rule("File"),
+        command<&Form1::mnuClear_Click>("mnuClear").caption("&Clear").inMenu("File"),
+        command<&Form1::mnuExitItem_Click>("mnuExitItem").caption("E&xit").inMenu("File"),
+        command<&Form1::mnuVacation_Click>("mnuVacation").caption("&Vacation").inMenu("Forms"),
+        command<&Form1::mnuOT_Click>("mnuOT").caption("OT %").inMenu("Forms"),
+        command<&Form1::mnuYear_Click>("mnuYear").caption("&Year to Date").inMenu("Forms"),
+        command<&Form1::mnuHeader_Click>("mnuHeader").caption("H&eader").inMenu("Options"),
+        rule("Options"),
+        command<&Form1::mnuUserInfo_Click>("mnuUserInfo").caption("&User Info").inMenu("Options"),
+        rule("Options"),
+        command<&Form1::mnuStateTax_Click>("mnuState").caption("S&tate Tax").inMenu("Options"),
+        command<&Form1::mnuCityTax_Click>("mnuCityTax").caption("C&ity Tax").inMenu("Options"),
+        command<&Form1::mnuNonCity_Click>("mnuNonCity").caption("Non City Tax").inMenu("Options"),
+        menuEntry("mnuHelp", "He&lp", "Help"),
+        rule("Help"),
+        menuEntry("mnuAbout", "&About", "Help"),
+    };
+    return kTable;
+}
 
 void Form1::resetControls() {
-    Caption = std::string(kTitle);
-    for (auto& box : txtAmount) box.clear();
-    opt1x = true;
-    opt2x = false;
-    lbGross.clear();
-    lbTaxes.clear();
-    lbDeduct.clear();
-    lbNet.clear();
-    lbOverT.clear();
-    lbTips.clear();
-    for (auto& line : lbTaxDed) line.clear();
-    for (std::size_t i = 0; i < lbTaxTag.size(); ++i) lbTaxTag[i] = std::string(kTaxTagCaptions[i]);
-    lbSDI.clear();
-    lbSUI.clear();
-    lbCafe.clear();
-    txtWeek.clear();
-    lbUser = std::string(kUserLabel);
-    lbTaxVer.clear();
-    lbTableNotice.clear();
-    ckLouisPrior = 0;
-    ckLouisPriorVisible = false;
+    resetToDesign(*this, app());
     amountFocus = 0;
     amountTextSelected = false;
     programEnded = false;

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "paysheet/controls.h"
 #include "paysheet/form.h"
 
 namespace qv {
@@ -47,17 +48,8 @@ public:
         "Union Dues", "Pension", "Health Ins", "K Plan", "OverTime", "GROSS PAY", "NET PAY",
         "SDI", "SUI", "Cafeteria Plan", "Tips"};
 
-    // Menus in order; an empty entry is a separator rule.
-    struct Menu {
-        std::string_view title;
-        std::array<std::string_view, 11> entries;
-    };
-    static constexpr std::array<Menu, 4> kMenus = {{
-        {"File", {"&New", "&Open", "&Save", "", "C&hecks", "", "Print Sheet", "&Print Image", "", "&Clear", "E&xit"}},
-        {"Forms", {"&Vacation", "OT %", "&Year to Date"}},
-        {"Options", {"H&eader", "", "&User Info", "", "S&tate Tax", "C&ity Tax", "Non City Tax"}},
-        {"Help", {"He&lp", "", "&About"}},
-    }};
+    // Every control of the window, its menus in order among them.
+    static std::span<const Control> controls();
 
     // Controls.
     std::string Caption{kTitle};             // the window's title

@@ -63,10 +63,19 @@ void DlgPrintSet::cmdPrint_Click() {
 
 void DlgPrintSet::cmdCancel_Click() { unload(); }
 
-void DlgPrintSet::resetControls() {
-    cboVert.clear();
-    cboHorz.clear();
-    lbWeek.clear();
+std::span<const Control> DlgPrintSet::controls() {
+    using D = DlgPrintSet;
+    static constexpr Control kTable[] = {
+        control<&D::cboVert>("cboVert"),
+        control<&D::cboHorz>("cboHorz"),
+        control<&D::lbWeek>("lbWeek"),
+        command<&D::cmdApply_Click>("cmdApply"),
+        command<&D::cmdPrint_Click>("cmdPrint").caption("Print Check"),
+        command<&D::cmdCancel_Click>("cmdCancel"),
+    };
+    return kTable;
 }
+
+void DlgPrintSet::resetControls() { resetToDesign(*this, app()); }
 
 }  // namespace qv

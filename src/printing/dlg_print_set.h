@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "paysheet/controls.h"
 #include "paysheet/form.h"
 
 namespace qv {
@@ -25,6 +26,9 @@ public:
     // Both drop-downs list these.
     static constexpr std::array<std::string_view, 11> kOffsets = {"+5", "+4", "+3", "+2", "+1", "0",
                                                                   "-1", "-2", "-3", "-4", "-5"};
+
+    // Every control of the window.
+    static std::span<const Control> controls();
 
     std::string cboVert;
     std::string cboHorz;

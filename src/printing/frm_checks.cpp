@@ -36,17 +36,24 @@ void FrmChecks::mnuPrintCheck_Click() {
     app().dlgPrintSet().show();
 }
 
-void FrmChecks::resetControls() {
-    txtCheckDate.clear();
-    txtPayTo.clear();
-    txtCheckAmt.clear();
-    txtDollars.clear();
-    txtUserName.clear();
-    txtUserAddress.clear();
-    txtUserState.clear();
-    txtUserSSnum.clear();
-    txtMemo.clear();
-    txtCheckCompany.clear();
+std::span<const Control> FrmChecks::controls() {
+    using D = FrmChecks;
+    static constexpr Control kTable[] = {
+        control<&D::txtCheckDate>("txtCheckDate"),
+        control<&D::txtPayTo>("txtPayTo"),
+        control<&D::txtCheckAmt>("txtCheckAmt"),
+        control<&D::txtDollars>("txtDollars"),
+        control<&D::txtUserName>("txtUserName"),
+        control<&D::txtUserAddress>("txtUserAddress"),
+        control<&D::txtUserState>("txtUserState"),
+        control<&D::txtUserSSnum>("txtUserSSnum"),
+        control<&D::txtMemo>("txtMemo"),
+        control<&D::txtCheckCompany>("txtCheckCompany"),
+        command<&D::mnuPrintCheck_Click>("mnuPrintCheck"),
+    };
+    return kTable;
 }
+
+void FrmChecks::resetControls() { resetToDesign(*this, app()); }
 
 }  // namespace qv

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "paysheet/controls.h"
 #include "paysheet/form.h"
 
 namespace qv {
@@ -14,6 +15,9 @@ public:
     explicit FrmChecks(App& app) : Form(app) {}
 
     static constexpr const char* kCaption = "Check Printing";
+
+    // Every control of the window.
+    static std::span<const Control> controls();
 
     std::string txtCheckDate;     // "DATE"
     std::string txtPayTo;         // "PAY TO THE ORDER OF"

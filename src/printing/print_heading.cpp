@@ -63,4 +63,15 @@ void DialogHeader::cmdOK_Click() {
 
 void DialogHeader::cmdCancel_Click() { unload(); }
 
+std::span<const Control> DialogHeader::controls() {
+    static constexpr Control kTable[] = {
+        control<&DialogHeader::txtHeader>("txtHeader"),
+        command<&DialogHeader::cmdOK_Click>("cmdOK"),
+        command<&DialogHeader::cmdCancel_Click>("cmdCancel"),
+    };
+    return kTable;
+}
+
+void DialogHeader::resetControls() { resetToDesign(*this, app()); }
+
 }  // namespace qv

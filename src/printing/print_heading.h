@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "paysheet/controls.h"
 #include "paysheet/form.h"
 
 namespace qv {
@@ -41,12 +42,15 @@ public:
 
     std::array<std::string, 4> txtHeader{};
 
+    // Every control of the window.
+    static std::span<const Control> controls();
+
     void cmdOK_Click();
     void cmdCancel_Click();
 
 protected:
     void Form_Load() override;
-    void resetControls() override { txtHeader = {}; }
+    void resetControls() override;
 };
 
 }  // namespace qv

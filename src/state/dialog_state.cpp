@@ -8,6 +8,7 @@
 #include "common/format.h"
 #include "common/key_filter.h"
 #include "common/numbers.h"
+#include "paysheet/box_copy.h"
 #include "employee/frm_save_user.h"
 #include "employee/frm_tax_info.h"
 #include "employee/new_open_save.h"
@@ -119,7 +120,64 @@ void DialogState::designedControls() {
     Frame3Visible = true;
 }
 
-void DialogState::resetControls() { designedControls(); }
+std::span<const Control> DialogState::controls() {
+    using D = DialogState;
+    static constexpr Control kTable[] = {
+        control<&D::Caption>("Caption").title(),
+        control<&D::txtStateMinBS>("txtStateMinBS").onKeyPress<&D::txtBox_KeyPress>().enabledBy<&D::txtStateMinBSEnabled>(),
+        control<&D::txtStateAmtBS>("txtStateAmtBS").onKeyPress<&D::txtBox_KeyPress>().enabledBy<&D::txtStateAmtBSEnabled>(),
+        control<&D::txtStatePerBS>("txtStatePerBS").onKeyPress<&D::txtBox_KeyPress>().enabledBy<&D::txtStatePerBSEnabled>(),
+        control<&D::txtStateMinBM>("txtStateMinBM").onKeyPress<&D::txtBox_KeyPress>().enabledBy<&D::txtStateMinBMEnabled>(),
+        control<&D::txtStateAmtBM>("txtStateAmtBM").onKeyPress<&D::txtBox_KeyPress>().enabledBy<&D::txtStateAmtBMEnabled>(),
+        control<&D::txtStatePerBM>("txtStatePerBM").onKeyPress<&D::txtBox_KeyPress>().enabledBy<&D::txtStatePerBMEnabled>(),
+        control<&D::txtStateSgExp>("txtStateSgExp").onKeyPress<&D::txtBox_KeyPress>().enabledBy<&D::txtStateSgExpEnabled>(),
+        control<&D::txtStateMarExp>("txtStateMarExp").onKeyPress<&D::txtBox_KeyPress>().enabledBy<&D::txtStateMarExpEnabled>(),
+        control<&D::txtSDIpercent>("txtSDIpercent").onKeyPress<&D::txtBox_KeyPress>().selectsAll(),
+        control<&D::txtSDIwageBase>("txtSDIwageBase").onKeyPress<&D::txtBox_KeyPress>().selectsAll(),
+        control<&D::txtSUIpercent>("txtSUIpercent").onKeyPress<&D::txtBox_KeyPress>().selectsAll(),
+        control<&D::txtSUIwageBase>("txtSUIwageBase").onKeyPress<&D::txtBox_KeyPress>().selectsAll(),
+        control<&D::txtStateAdj>("txtStateAdj").onKeyPress<&D::txtBox_KeyPress>().selectsAll(),
+        control<&D::txtCalAllow>("txtCalAllow").onKeyPress<&D::txtBox_KeyPress>().selectsAll(),
+        control<&D::ckNoStateTax>("ckNoStateTax").caption(kNoStateTaxCaption),
+        control<&D::ckSDI>("ckSDI").caption(kUseBaseCaption),
+        control<&D::ckSUI>("ckSUI").caption(kUseBaseCaption),
+        control<&D::ckRoundOff>("ckRoundOff").caption(kRoundOffCaption),
+        control<&D::ckSpouse>("ckSpouse").caption(kSpouseCaption).tip(kSpouseTip).visibleBy<&D::ckSpouseVisible>(),
+        control<&D::ckAriz>("ckAriz"),
+        control<&D::ckLouis>("ckLouis"),
+        control<&D::ckIowa>("ckIowa"),
+        control<&D::ckMissouri>("ckMissouri"),
+        control<&D::ckMass>("ckMass"),
+        control<&D::ckOregon>("ckOregon"),
+        control<&D::ckKentucky>("ckKentucky"),
+        control<&D::ckUtah>("ckUtah"),
+        control<&D::ckAlabama>("ckAlabama"),
+        control<&D::ckWiscon>("ckWiscon"),
+        control<&D::ckWisconApril>("ckWisconApril"),
+        control<&D::ckNC>("ckNC"),
+        // Label1 .. Label28 kept at their number; Label27 is an array of its own.
+        control<&D::Label>("Label")
+            .numbered()
+            .without({0, 7, 27})
+            .visibleBy<&D::LabelVisible>()
+            .enabledBy<&D::LabelEnabled>(),
+        control<&D::Label27>("Label27"),
+        flags("Frame1").enabledBy<&D::Frame1Enabled>(),
+        flags("Frame3").visibleBy<&D::Frame3Visible>(),
+        control<&D::Frame4>("Frame4"),
+        control<&D::Frame5>("Frame5"),
+        control<&D::Frame6>("Frame6"),
+        command<&D::OKButton_Click>("OKButton").caption(kSaveCaption),
+        command<&D::CancelButton_Click>("CancelButton").caption(kCancelCaption),
+        command<&D::cmdDefault_Click>("cmdDefault").caption(kNewYorkCaption),
+        command<&D::cmdClearAll_Click>("cmdClearAll").caption(kClearAllCaption),
+        command<&D::cmdMkDefault_Click>("cmdMkDefault").caption(kMakeDefaultCaption),
+        command<&D::cmdGetDefault_Click>("cmdGetDefault").caption(kGetDefaultCaption),
+    };
+    return kTable;
+}
+
+void DialogState::resetControls() { resetToDesign(*this, app()); }
 
 int& DialogState::methodBox(MethodBox b) {
     switch (b) {
@@ -510,45 +568,39 @@ void DialogState::CheckFor() {
 
 bool DialogState::fillVari() {
     CheckFor();
-    StateTaxSettings& s = app().state;
-    auto take = [](const std::string& box, float& field) {
-        auto v = boxNumber(box);
-        if (!v) return false;
-        field = *v;
-        return true;
-    };
-    s.NoStateTax = static_cast<std::int16_t>(ckNoStateTax ? 1 : 0);
-    for (int r = 0; r < 10; ++r) {
-        if (!take(txtStateMinBS[r], s.StateMinBS[r]) || !take(txtStateAmtBS[r], s.StateAmtBS[r]) ||
-            !take(txtStatePerBS[r], s.StatePerBS[r]) || !take(txtStateMinBM[r], s.StateMinBM[r]) ||
-            !take(txtStateAmtBM[r], s.StateAmtBM[r]) || !take(txtStatePerBM[r], s.StatePerBM[r]))
-            return false;
-    }
-    for (int n = 0; n < 10; ++n) {
-        if (!take(txtStateSgExp[n], s.StateSgExp[n]) || !take(txtStateMarExp[n], s.StateMarExp[n])) return false;
-    }
-    if (!take(txtSDIpercent, s.SDIPercent) || !take(txtSDIwageBase, s.SDIWageBase) ||
-        !take(txtStateAdj, s.StateAdj) || !take(txtCalAllow, s.CalAllow) || !take(txtSUIpercent, s.SUIPercent) ||
-        !take(txtSUIwageBase, s.SUIWageBase))
-        return false;
     auto flag = [](int box) { return static_cast<std::int16_t>(box ? 1 : 0); };
-    s.SDIUseBase = flag(ckSDI);
-    s.SUIUseBase = flag(ckSUI);
-    s.UseAriz = flag(ckAriz);
-    s.UseLouis = flag(ckLouis);
-    s.UseIowa = flag(ckIowa);
-    s.UseMass = flag(ckMass);
-    s.UseOregon = flag(ckOregon);
-    s.UseUtah = flag(ckUtah);
-    s.UseAlabama = flag(ckAlabama);
-    s.UseWiscon = flag(ckWiscon);
-    s.UseWisconApril = flag(ckWisconApril);
-    s.UseNC = flag(ckNC);
-    s.UseKentucky = flag(ckKentucky);
-    s.UseMissouri = flag(ckMissouri);
-    s.SpouseWorks = flag(ckSpouse);
-    s.RoundState = flag(ckRoundOff);
-    return true;
+    return static_cast<bool>(
+        copyBoxesInto(app().state, OnRefusedBox::KeepFieldsBefore, [&](StateTaxSettings& s, BoxReader& read) {
+            s.NoStateTax = flag(ckNoStateTax);
+            for (std::size_t r = 0; r < 10; ++r) {
+                read(txtStateMinBS[r], s.StateMinBS[r], boxNumber)(txtStateAmtBS[r], s.StateAmtBS[r], boxNumber);
+                read(txtStatePerBS[r], s.StatePerBS[r], boxNumber)(txtStateMinBM[r], s.StateMinBM[r], boxNumber);
+                read(txtStateAmtBM[r], s.StateAmtBM[r], boxNumber)(txtStatePerBM[r], s.StatePerBM[r], boxNumber);
+            }
+            for (std::size_t n = 0; n < 10; ++n)
+                read(txtStateSgExp[n], s.StateSgExp[n], boxNumber)(txtStateMarExp[n], s.StateMarExp[n], boxNumber);
+            read(txtSDIpercent, s.SDIPercent, boxNumber)(txtSDIwageBase, s.SDIWageBase, boxNumber);
+            read(txtStateAdj, s.StateAdj, boxNumber)(txtCalAllow, s.CalAllow, boxNumber);
+            read(txtSUIpercent, s.SUIPercent, boxNumber)(txtSUIwageBase, s.SUIWageBase, boxNumber);
+            // The check boxes are copied only when every box read.
+            if (read.refused()) return;
+            s.SDIUseBase = flag(ckSDI);
+            s.SUIUseBase = flag(ckSUI);
+            s.UseAriz = flag(ckAriz);
+            s.UseLouis = flag(ckLouis);
+            s.UseIowa = flag(ckIowa);
+            s.UseMass = flag(ckMass);
+            s.UseOregon = flag(ckOregon);
+            s.UseUtah = flag(ckUtah);
+            s.UseAlabama = flag(ckAlabama);
+            s.UseWiscon = flag(ckWiscon);
+            s.UseWisconApril = flag(ckWisconApril);
+            s.UseNC = flag(ckNC);
+            s.UseKentucky = flag(ckKentucky);
+            s.UseMissouri = flag(ckMissouri);
+            s.SpouseWorks = flag(ckSpouse);
+            s.RoundState = flag(ckRoundOff);
+        }));
 }
 
 void DialogState::boxesFromRecord() {

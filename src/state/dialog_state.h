@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "paysheet/controls.h"
 #include "paysheet/form.h"
 
 namespace qv {
@@ -19,6 +20,9 @@ namespace qv {
 class DialogState : public Form {
 public:
     explicit DialogState(App& app);
+
+    // Every control of the window.
+    static std::span<const Control> controls();
 
     std::string Caption = "Biweekly State Tax";
 

@@ -1,0 +1,124 @@
+// quorvane-screenshots FOLDER OUT: runs the desktop program on a sample
+// employee in the working folder FOLDER, opens each window as a user would
+// and writes OUT/<window>.png. scripts/screenshots runs it under Xvfb.
+//
+// A window is added with one line in kShots: its file name, the objectName
+// of its window, how the user opens it and how it is closed again.
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+#include "employee/frm_save_user.h"
+#include "employee/frm_tax_info.h"
+#include "gui/desktop.h"
+#include "gui/platform/chosen_printer.h"
+#include "gui/platform/qt_ui.h"
+#include "gui/platform/xlsx_spreadsheet.h"
+#include "gui/views/views.h"
+#include "paysheet/app.h"
+#include "paysheet/form1.h"
+
+namespace {
+
+using qv::App;
+
+struct Shot {
+    const char* file;
+    const char* window;
+    std::function<void(App&)> open;
+    std::function<void(App&)> close;
+};
+
+const std::vector<Shot> kShots = {
+    {"pay-sheet", "Form1", [](App&) {}, [](App&) {}},
+    {"save-prompt", "frmSaveUser", [](App& a) { a.form1().mnuSave_Click(); },
+     [](App& a) { a.frmSaveUser().cmdEnd_Click(); }},
+};
+
+// A weekly employee at $18.50 an hour with 40 hours and 5 of overtime.
+void calculateSample(App& app) {
+    app.UserFile = "Pat Sample";
+    app.frmSaveUser().txtSaveUser = app.UserFile;
+    qv::FrmTaxInfo& profile = app.frmTaxInfo();
+    profile.ensureLoaded();
+    profile.txtName = "Pat Sample";
+    profile.txtHourRate = "18.50";
+    profile.cboStatus = "Married";
+    profile.cboDepend = "2";
+    profile.txtMuni = "25";
+    profile.txtPension = "3";
+    profile.fillVar_();
+    profile.unload();
+    qv::Form1& sheet = app.form1();
+    sheet.Caption = "  User:  " + app.UserFile;
+    sheet.lbUser = app.UserFile;
+    sheet.txtWeek = "6/29/2018";
+    sheet.txtAmount[0] = "40";
+    sheet.txtAmount[3] = "5";
+    sheet.cmdCal_Click();
+}
+
+QWidget* topLevel(const QString& name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name && w->isVisible()) return w;
+    return nullptr;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Quorvane"));
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: quorvane-screenshots FOLDER OUT\n");
+        return 2;
+    }
+    const std::filesystem::path folder = argv[1];
+    const QString out = QString::fromLocal8Bit(argv[2]);
+    QDir().mkpath(out);
+
+    qv::gui::ChosenPrinter printer;
+    qv::gui::QtUi ui([&printer](QWidget* parent) { return printer.choose(parent); });
+    qv::platform::SystemClock clock;
+    qv::platform::XlsxSpreadsheet spreadsheet(ui);
+    App app(ui, clock, folder);
+    app.printer = &printer;
+    app.spreadsheet = &spreadsheet;
+    qv::gui::Desktop desktop(app);
+    qv::gui::addAllViews(desktop);
+    calculateSample(app);
+    desktop.start();
+
+    int failures = 0;
+    std::size_t next = 0;
+    std::function<void()> takeNext = [&] {
+        if (next == kShots.size()) {
+            QApplication::exit(failures == 0 ? 0 : 1);
+            return;
+        }
+        const Shot& shot = kShots[next++];
+        // The grab waits for the window to be shown and painted, also when
+        // opening it waits in a modal loop.
+        QTimer::singleShot(400, &application, [&, &shot = shot] {
+            QWidget* w = topLevel(QString::fromUtf8(shot.window));
+            const QString file = out + QStringLiteral("/") + QString::fromUtf8(shot.file) + QStringLiteral(".png");
+            if (!w || !w->grab().save(file)) {
+                std::fprintf(stderr, "no picture of %s\n", shot.file);
+                ++failures;
+            } else {
+                std::printf("%s\n", qPrintable(file));
+            }
+            desktop.run(nullptr, [&] { shot.close(app); });
+            QTimer::singleShot(0, &application, takeNext);
+        });
+        desktop.run(nullptr, [&] { shot.open(app); });
+    };
+    QTimer::singleShot(300, &application, takeNext);
+    return QApplication::exec();
+}

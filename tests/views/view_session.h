@@ -1,0 +1,76 @@
+// The desktop program on a fresh working folder, for the view tests: the
+// real views and binding, the core answering dialogs from a script (a test
+// that needs the Qt dialogs themselves makes a QtUi of its own).
+#pragma once
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+
+#include <unistd.h>
+
+#include <atomic>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "gui/desktop.h"
+#include "gui/views/views.h"
+#include "paysheet/app.h"
+#include "paysheet/form1.h"
+#include "platform/headless/scripted_ui.h"
+
+namespace qv::testing {
+
+class ViewSession {
+public:
+    explicit ViewSession(platform::Ui* ui = nullptr)
+        : folder_(makeFolder()), clock_(Date{2018, 6, 1}),
+          app_(ui ? *ui : static_cast<platform::Ui&>(scripted_), clock_, folder_) {
+        std::filesystem::copy_file(std::filesystem::path(QUORVANE_DATA) / "Federal18.dtt",
+                                   folder_ / "Federal18.dtt");
+        desktop_ = std::make_unique<gui::Desktop>(app_);
+        gui::addAllViews(*desktop_);
+        desktop_->start();
+    }
+    ~ViewSession() {
+        desktop_.reset();
+        std::error_code ec;
+        std::filesystem::remove_all(folder_, ec);
+    }
+
+    App& app() { return app_; }
+    Form1& sheet() { return app_.form1(); }
+    gui::Desktop& desktop() { return *desktop_; }
+    platform::ScriptedUi& ui() { return scripted_; }
+    const std::filesystem::path& folder() const { return folder_; }
+
+    // The window of a form's view; null while it has none.
+    QWidget* windowOf(const Form& form) const {
+        gui::View* v = desktop_->viewOf(form);
+        return v ? v->window() : nullptr;
+    }
+    QWidget* sheetWindow() const { return desktop_->mainWindow(); }
+    template <class W = QWidget>
+    W* find(const Form& form, const QString& name) const {
+        QWidget* w = windowOf(form);
+        return w ? w->findChild<W*>(name) : nullptr;
+    }
+
+private:
+    static std::filesystem::path makeFolder() {
+        static std::atomic<int> n{0};
+        auto f = std::filesystem::temp_directory_path() /
+                 ("quorvane_views_" + std::to_string(::getpid()) + "_" + std::to_string(n++));
+        std::filesystem::create_directories(f);
+        return f;
+    }
+
+    std::filesystem::path folder_;
+    platform::ScriptedUi scripted_;
+    platform::FixedClock clock_;
+    App app_;
+    std::unique_ptr<gui::Desktop> desktop_;
+};
+
+}  // namespace qv::testing
