@@ -15,6 +15,12 @@
 #include <span>
 
 #include "employee/frm_save_user.h"
+#include "employee/frm_tax_info.h"
+#include "leave/dialog_vac.h"
+#include "local/dialog_city.h"
+#include "local/dialog_non_city.h"
+#include "printing/print_heading.h"
+#include "state/dialog_state.h"
 #include "gui/text.h"
 #include "paysheet/controls.h"
 #include "view_session.h"
@@ -42,6 +48,23 @@ const ViewCase kViews[] = {
          return s.app().frmSaveUser();
      },
      &qv::FrmSaveUser::controls},
+    {"profile", [](ViewSession& s) -> Form& { return s.openFromSheet(&qv::Form1::mnuUserInfo_Click, s.app().frmTaxInfo()); },
+     &qv::FrmTaxInfo::controls},
+    {"state tax",
+     [](ViewSession& s) -> Form& { return s.openFromSheet(&qv::Form1::mnuStateTax_Click, s.app().dialogState()); },
+     &qv::DialogState::controls},
+    {"city tax",
+     [](ViewSession& s) -> Form& { return s.openFromSheet(&qv::Form1::mnuCityTax_Click, s.app().dialogCity()); },
+     &qv::DialogCity::controls},
+    {"non-city tax",
+     [](ViewSession& s) -> Form& { return s.openFromSheet(&qv::Form1::mnuNonCity_Click, s.app().dialogNonCity()); },
+     &qv::DialogNonCity::controls},
+    {"print heading",
+     [](ViewSession& s) -> Form& { return s.openFromSheet(&qv::Form1::mnuHeader_Click, s.app().dialogHeader()); },
+     &qv::DialogHeader::controls},
+    {"leave balances",
+     [](ViewSession& s) -> Form& { return s.openFromSheet(&qv::Form1::mnuVacation_Click, s.app().dialogVac()); },
+     &qv::DialogVac::controls},
 };
 
 int elements(const Control& c) { return c.isArray() ? c.count : 1; }

@@ -1,8 +1,20 @@
 #include "gui/views/views.h"
 
 #include "gui/desktop.h"
+#include "gui/views/city_view.h"
+#include "gui/views/header_view.h"
+#include "gui/views/non_city_view.h"
 #include "gui/views/pay_sheet_view.h"
 #include "gui/views/save_user_view.h"
+#include "gui/views/state_view.h"
+#include "gui/views/tax_info_view.h"
+#include "gui/views/vac_view.h"
+#include "employee/frm_tax_info.h"
+#include "leave/dialog_vac.h"
+#include "local/dialog_city.h"
+#include "local/dialog_non_city.h"
+#include "printing/print_heading.h"
+#include "state/dialog_state.h"
 #include "employee/frm_save_user.h"
 #include "paysheet/form1.h"
 
@@ -12,6 +24,12 @@ namespace qv::gui {
 void addAllViews(Desktop& desktop) {
     desktop.addView<Form1, PaySheetView>();
     desktop.addView<FrmSaveUser, SaveUserView>();
+    desktop.addView<FrmTaxInfo, TaxInfoView>();
+    desktop.addView<DialogState, StateView>();
+    desktop.addView<DialogCity, CityView>();
+    desktop.addView<DialogNonCity, NonCityView>();
+    desktop.addView<DialogHeader, HeaderView>();
+    desktop.addView<DialogVac, VacView>();
 }
 
 }  // namespace qv::gui
