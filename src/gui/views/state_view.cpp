@@ -165,7 +165,8 @@ QWidget* StateView::buildMethods() {
                                       "ckAlabama", "ckWiscon",  "ckWisconApril", "ckNC"};
     constexpr int kPerRow = 4;
     for (int i = 0; i < static_cast<int>(std::size(boxes)); ++i)
-        grid->addWidget(w.make<QCheckBox>(boxes[i]), i / kPerRow, i % kPerRow);
+        // At its own width: a press beside the caption is no press of the box.
+        grid->addWidget(w.make<QCheckBox>(boxes[i]), i / kPerRow, i % kPerRow, Qt::AlignLeft);
     row->addWidget(methods, 3);
 
     auto* flags = new QVBoxLayout;
