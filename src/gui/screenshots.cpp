@@ -21,6 +21,11 @@
 #include "gui/platform/qt_ui.h"
 #include "gui/platform/xlsx_spreadsheet.h"
 #include "gui/views/views.h"
+#include "leave/dialog_vac.h"
+#include "local/dialog_city.h"
+#include "local/dialog_non_city.h"
+#include "printing/print_heading.h"
+#include "state/dialog_state.h"
 #include "paysheet/app.h"
 #include "paysheet/form1.h"
 
@@ -39,6 +44,17 @@ const std::vector<Shot> kShots = {
     {"pay-sheet", "Form1", [](App&) {}, [](App&) {}},
     {"save-prompt", "frmSaveUser", [](App& a) { a.form1().mnuSave_Click(); },
      [](App& a) { a.frmSaveUser().cmdEnd_Click(); }},
+    {"profile", "frmTaxInfo", [](App& a) { a.form1().mnuUserInfo_Click(); },
+     [](App& a) { a.frmTaxInfo().Command1_Click(); }},
+    {"state-tax", "DialogState", [](App& a) { a.form1().mnuStateTax_Click(); },
+     [](App& a) { a.dialogState().CancelButton_Click(); }},
+    {"city-tax", "DialogCity", [](App& a) { a.form1().mnuCityTax_Click(); },
+     [](App& a) { a.dialogCity().CancelButton_Click(); }},
+    {"non-city-tax", "DialogNonCity", [](App& a) { a.form1().mnuNonCity_Click(); },
+     [](App& a) { a.dialogNonCity().CancelButton_Click(); }},
+    {"print-heading", "DialogHeader", [](App& a) { a.form1().mnuHeader_Click(); },
+     [](App& a) { a.dialogHeader().cmdCancel_Click(); }},
+    {"leave-balances", "DialogVac", [](App& a) { a.form1().mnuVacation_Click(); }, [](App& a) { a.dialogVac().close(); }},
 };
 
 // A weekly employee at $18.50 an hour with 40 hours and 5 of overtime.
