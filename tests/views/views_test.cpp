@@ -31,6 +31,12 @@ using qv::testing::ViewSession;
 
 namespace {
 
+// A window the pay sheet opens with one of its commands.
+template <void (qv::Form1::*Command)(), auto FormOf>
+Form& fromSheet(ViewSession& s) {
+    return s.openFromSheet(Command, (s.app().*FormOf)());
+}
+
 // Each view: how a user's session brings its window up, and its form's table.
 struct ViewCase {
     const char* name;
@@ -48,23 +54,12 @@ const ViewCase kViews[] = {
          return s.app().frmSaveUser();
      },
      &qv::FrmSaveUser::controls},
-    {"profile", [](ViewSession& s) -> Form& { return s.openFromSheet(&qv::Form1::mnuUserInfo_Click, s.app().frmTaxInfo()); },
-     &qv::FrmTaxInfo::controls},
-    {"state tax",
-     [](ViewSession& s) -> Form& { return s.openFromSheet(&qv::Form1::mnuStateTax_Click, s.app().dialogState()); },
-     &qv::DialogState::controls},
-    {"city tax",
-     [](ViewSession& s) -> Form& { return s.openFromSheet(&qv::Form1::mnuCityTax_Click, s.app().dialogCity()); },
-     &qv::DialogCity::controls},
-    {"non-city tax",
-     [](ViewSession& s) -> Form& { return s.openFromSheet(&qv::Form1::mnuNonCity_Click, s.app().dialogNonCity()); },
-     &qv::DialogNonCity::controls},
-    {"print heading",
-     [](ViewSession& s) -> Form& { return s.openFromSheet(&qv::Form1::mnuHeader_Click, s.app().dialogHeader()); },
-     &qv::DialogHeader::controls},
-    {"leave balances",
-     [](ViewSession& s) -> Form& { return s.openFromSheet(&qv::Form1::mnuVacation_Click, s.app().dialogVac()); },
-     &qv::DialogVac::controls},
+    {"profile", fromSheet<&qv::Form1::mnuUserInfo_Click, &qv::App::frmTaxInfo>, &qv::FrmTaxInfo::controls},
+    {"state tax", fromSheet<&qv::Form1::mnuStateTax_Click, &qv::App::dialogState>, &qv::DialogState::controls},
+    {"city tax", fromSheet<&qv::Form1::mnuCityTax_Click, &qv::App::dialogCity>, &qv::DialogCity::controls},
+    {"non-city tax", fromSheet<&qv::Form1::mnuNonCity_Click, &qv::App::dialogNonCity>, &qv::DialogNonCity::controls},
+    {"print heading", fromSheet<&qv::Form1::mnuHeader_Click, &qv::App::dialogHeader>, &qv::DialogHeader::controls},
+    {"leave balances", fromSheet<&qv::Form1::mnuVacation_Click, &qv::App::dialogVac>, &qv::DialogVac::controls},
 };
 
 int elements(const Control& c) { return c.isArray() ? c.count : 1; }
