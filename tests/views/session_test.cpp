@@ -24,22 +24,24 @@ namespace {
 
 constexpr const char* kEmployee = "Pat Sample";
 
-// Every text of the pay sheet's table (its labels, boxes and title), named.
-std::vector<std::pair<std::string, std::string>> sheetTexts(Form1& sheet) {
+// Every text of a form's table (labels, boxes, captions, title), named.
+template <class F>
+std::vector<std::pair<std::string, std::string>> textsOf(F& form) {
     std::vector<std::pair<std::string, std::string>> texts;
-    for (const Control& c : Form1::controls()) {
+    for (const Control& c : F::controls()) {
         if (!c.text) continue;
         const int n = c.isArray() ? c.count : 1;
         for (int i = 0; i < n; ++i)
-            if (c.hasIndex(i)) texts.emplace_back(c.objectName(i), *c.text(sheet, i));
+            if (c.hasIndex(i)) texts.emplace_back(c.objectName(i), *c.text(form, i));
     }
     return texts;
 }
 
-// The pay sheet of the windows and of the core, text by text.
-void compareSheets(ViewSession& windows, ViewSession& core) {
-    const auto shown = sheetTexts(windows.sheet());
-    const auto computed = sheetTexts(core.sheet());
+// A window of the session and the same form of the core, text by text.
+template <class F>
+void compareTexts(F& shownForm, F& computedForm) {
+    const auto shown = textsOf(shownForm);
+    const auto computed = textsOf(computedForm);
     QCOMPARE(shown.size(), computed.size());
     for (std::size_t i = 0; i < shown.size(); ++i) {
         QCOMPARE(QString::fromStdString(shown[i].first), QString::fromStdString(computed[i].first));
@@ -49,6 +51,8 @@ void compareSheets(ViewSession& windows, ViewSession& core) {
                                       QString::fromStdString(computed[i].second))));
     }
 }
+
+void compareSheets(ViewSession& windows, ViewSession& core) { compareTexts(windows.sheet(), core.sheet()); }
 
 template <class W = QWidget>
 W* child(QWidget* window, const char* name) {
@@ -153,12 +157,14 @@ void SessionTest::wholeSessionShowsWhatTheCoreComputes() {
     QVERIFY(state && state->isVisible());
     QTest::mouseClick(child(state, "ckOregon"), Qt::LeftButton);
     QVERIFY(child<QCheckBox>(state, "ckOregon")->isChecked());
-    QTest::mouseClick(child(state, "OKButton"), Qt::LeftButton);
-    QVERIFY(!state->isVisible());
 
     qv::DialogState& dialog = core.app().dialogState();
     dialog.ShowFromMenu();
     dialog.pressMethodBox(qv::DialogState::MethodBox::Oregon);
+    // The press already wrote Oregon's tables and captions into the boxes.
+    compareTexts(s.app().dialogState(), dialog);
+    QTest::mouseClick(child(state, "OKButton"), Qt::LeftButton);
+    QVERIFY(!state->isVisible());
     dialog.OKButton_Click();
     QCOMPARE(s.app().state.UseOregon, 1);
     add(s);
