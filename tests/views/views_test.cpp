@@ -113,6 +113,7 @@ private slots:
     void bindingCarriesValuesBothWays_data();
     void bindingCarriesValuesBothWays();
     void modalWindowHoldsThePaySheet();
+    void leaveBalanceFollowsTyping();
 };
 
 void ViewsTest::everyControlIsOnItsWindow_data() {
@@ -258,6 +259,25 @@ void ViewsTest::modalWindowHoldsThePaySheet() {
 
     clickThroughWindow(add);
     QVERIFY(!s.sheet().lbNet.empty());
+}
+
+void ViewsTest::leaveBalanceFollowsTyping() {
+    ViewSession s;
+    Form& leave = s.openFromSheet(&qv::Form1::mnuVacation_Click, s.app().dialogVac());
+    QWidget* window = s.windowOf(leave);
+    QVERIFY(window);
+    auto* start = window->findChild<QLineEdit*>(QStringLiteral("txtVacBal"));
+    auto* taken = window->findChild<QLineEdit*>(QStringLiteral("txtVcnt_0"));
+    auto* balance = window->findChild<QLabel*>(QStringLiteral("lbVacBal"));
+    QVERIFY(start && taken && balance);
+    start->selectAll();
+    QTest::keyClicks(start, QStringLiteral("10"));
+    QCOMPARE(balance->text(), QStringLiteral("10"));
+    // A letter is refused; the days follow every key.
+    taken->selectAll();
+    QTest::keyClicks(taken, QStringLiteral("1x.5"));
+    QCOMPARE(taken->text(), QStringLiteral("1.5"));
+    QCOMPARE(balance->text(), QStringLiteral("8.5"));
 }
 
 QTEST_MAIN(ViewsTest)
