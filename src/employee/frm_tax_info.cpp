@@ -45,10 +45,10 @@ std::array<std::string*, 5> FrmTaxInfo::captionBoxes() { return {&txtTax5, &txtT
 
 std::span<const Control> FrmTaxInfo::controls() {
     static constexpr Control kTable[] = {
-        control<&FrmTaxInfo::cboStatus>("cboStatus"),
-        control<&FrmTaxInfo::cboDepend>("cboDepend"),
-        control<&FrmTaxInfo::cboStatus2>("cboStatus2"),
-        control<&FrmTaxInfo::cboDepend2>("cboDepend2"),
+        control<&FrmTaxInfo::cboStatus>("cboStatus").tip("Set Status").selectsAll(),
+        control<&FrmTaxInfo::cboDepend>("cboDepend").tip("Set Exemptions").selectsAll(),
+        control<&FrmTaxInfo::cboStatus2>("cboStatus2").selectsAll(),
+        control<&FrmTaxInfo::cboDepend2>("cboDepend2").selectsAll(),
         control<&FrmTaxInfo::optWeek>("optWeek").caption("Weekly"),
         control<&FrmTaxInfo::optBiWeek>("optBiWeek").caption("Bi-Weekly"),
         control<&FrmTaxInfo::ckSelfEmp>("ckSelfEmp").caption("Self Employed"),
@@ -70,8 +70,8 @@ std::span<const Control> FrmTaxInfo::controls() {
         control<&FrmTaxInfo::txtPension>("txtPension").onKeyPress<&FrmTaxInfo::amountBoxAccepts>().selectsAll(),
         control<&FrmTaxInfo::txtMisc>("txtMisc").onKeyPress<&FrmTaxInfo::amountBoxAccepts>().selectsAll(),
         control<&FrmTaxInfo::txtKplan>("txtKplan").onKeyPress<&FrmTaxInfo::amountBoxAccepts>().selectsAll(),
-        control<&FrmTaxInfo::ckKpFix>("ckKpFix").onClick<&FrmTaxInfo::ckKpFix_Click>(),
-        control<&FrmTaxInfo::ckKpPer>("ckKpPer").onClick<&FrmTaxInfo::ckKpPer_Click>(),
+        control<&FrmTaxInfo::ckKpFix>("ckKpFix").caption("$").onClick<&FrmTaxInfo::ckKpFix_Click>(),
+        control<&FrmTaxInfo::ckKpPer>("ckKpPer").caption("%").onClick<&FrmTaxInfo::ckKpPer_Click>(),
         control<&FrmTaxInfo::txtCafe>("txtCafe").onKeyPress<&FrmTaxInfo::amountBoxAccepts>().selectsAll(),
         control<&FrmTaxInfo::ckCafeState>("ckCafeState").caption("Deduct State"),
         control<&FrmTaxInfo::txtHourRate>("txtHourRate").onKeyPress<&FrmTaxInfo::amountBoxAccepts>().selectsAll(),

@@ -17,6 +17,11 @@
 #include "employee/frm_save_user.h"
 #include "employee/frm_tax_info.h"
 #include "gui/desktop_program.h"
+#include "leave/dialog_vac.h"
+#include "local/dialog_city.h"
+#include "local/dialog_non_city.h"
+#include "printing/print_heading.h"
+#include "state/dialog_state.h"
 #include "paysheet/app.h"
 #include "paysheet/form1.h"
 #include "shell/frm_about_spcl.h"
@@ -47,6 +52,17 @@ const std::vector<Shot> kShots = {
      [](App&) {
          if (QWidget* w = topLevel(QStringLiteral("helpWindow"))) w->close();
      }},
+    {"profile", "frmTaxInfo", [](App& a) { a.form1().mnuUserInfo_Click(); },
+     [](App& a) { a.frmTaxInfo().Command1_Click(); }},
+    {"state-tax", "DialogState", [](App& a) { a.form1().mnuStateTax_Click(); },
+     [](App& a) { a.dialogState().CancelButton_Click(); }},
+    {"city-tax", "DialogCity", [](App& a) { a.form1().mnuCityTax_Click(); },
+     [](App& a) { a.dialogCity().CancelButton_Click(); }},
+    {"non-city-tax", "DialogNonCity", [](App& a) { a.form1().mnuNonCity_Click(); },
+     [](App& a) { a.dialogNonCity().CancelButton_Click(); }},
+    {"print-heading", "DialogHeader", [](App& a) { a.form1().mnuHeader_Click(); },
+     [](App& a) { a.dialogHeader().cmdCancel_Click(); }},
+    {"leave-balances", "DialogVac", [](App& a) { a.form1().mnuVacation_Click(); }, [](App& a) { a.dialogVac().close(); }},
 };
 
 // A weekly employee at $18.50 an hour with 40 hours and 5 of overtime.

@@ -86,6 +86,11 @@ public:
     char (*keyPress)(Form&, int index, char key) = nullptr;
     void (*keyDown)(Form&, int index, int keyCode) = nullptr;
     void (*gotFocus)(Form&, int index) = nullptr;
+    // A box whose text the user changed (`onChange`), run once the new text
+    // is in the member; a check box pressed with the mouse (`onMouseDown`),
+    // run before the press toggles it.
+    void (*change)(Form&, int index) = nullptr;
+    void (*mouseDown)(Form&, int index) = nullptr;
 
     bool isArray() const { return count > 0; }
     // A button or menu entry: no value, a procedure (or a menu to sit in).
@@ -126,6 +131,11 @@ public:
     // A member `void (int index)` or `void ()`.
     template <auto Procedure>
     constexpr Control onGotFocus() const;
+    // A member `void (int index)` or `void ()`.
+    template <auto Procedure>
+    constexpr Control onChange() const;
+    template <auto Procedure>
+    constexpr Control onMouseDown() const;
     template <auto Flag>
     constexpr Control visibleBy() const { Control k = *this; k.visible = flagOf<Flag>(); return k; }
     template <auto Flag>
@@ -197,6 +207,20 @@ template <auto Procedure>
 constexpr Control Control::onClick() const {
     Control k = *this;
     k.click = controls_detail::procedure<Procedure>();
+    return k;
+}
+
+template <auto Procedure>
+constexpr Control Control::onChange() const {
+    Control k = *this;
+    k.change = controls_detail::procedure<Procedure>();
+    return k;
+}
+
+template <auto Procedure>
+constexpr Control Control::onMouseDown() const {
+    Control k = *this;
+    k.mouseDown = controls_detail::procedure<Procedure>();
     return k;
 }
 

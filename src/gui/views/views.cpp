@@ -3,8 +3,20 @@
 #include "gui/desktop.h"
 #include "gui/views/about_view.h"
 #include "gui/views/date_picker_view.h"
+#include "gui/views/city_view.h"
+#include "gui/views/header_view.h"
+#include "gui/views/non_city_view.h"
 #include "gui/views/pay_sheet_view.h"
 #include "gui/views/save_user_view.h"
+#include "gui/views/state_view.h"
+#include "gui/views/tax_info_view.h"
+#include "gui/views/vac_view.h"
+#include "employee/frm_tax_info.h"
+#include "leave/dialog_vac.h"
+#include "local/dialog_city.h"
+#include "local/dialog_non_city.h"
+#include "printing/print_heading.h"
+#include "state/dialog_state.h"
 #include "employee/frm_save_user.h"
 #include "paysheet/form1.h"
 #include "shell/frm_about_spcl.h"
@@ -20,6 +32,12 @@ void addAllViews(Desktop& desktop) {
     desktop.addView<FrmDateMain, PayDatePickerView>();
     desktop.addView<FrmDate, WeekDatePickerView>();
     desktop.addView<FrmAboutSpcl, AboutView>();
+    desktop.addView<FrmTaxInfo, TaxInfoView>();
+    desktop.addView<DialogState, StateView>();
+    desktop.addView<DialogCity, CityView>();
+    desktop.addView<DialogNonCity, NonCityView>();
+    desktop.addView<DialogHeader, HeaderView>();
+    desktop.addView<DialogVac, VacView>();
 }
 
 }  // namespace qv::gui
