@@ -42,7 +42,9 @@ View::View(Desktop& desktop, Form& form, QWidget* window, Modality modality)
     window_->installEventFilter(frame_);
 }
 
-View::~View() = default;
+// The window outlives this part of it (a view's View base is destroyed
+// first): its frame watcher must not see the window's last events.
+View::~View() { delete frame_; }
 
 void View::bindControls(std::span<const Control> table) {
     binding_.attach(window_, form_, table, [this](const std::function<void()>& call) { run(call); });

@@ -200,4 +200,4 @@ void SessionTest::stateDialogOpenDuringAddIsUsedOnceAndClosed() {
 }
 
 QTEST_MAIN(SessionTest)
-#include "session_test.moc"
+#include "settings_session_test.moc"
