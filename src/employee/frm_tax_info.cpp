@@ -180,7 +180,7 @@ bool FrmTaxInfo::fillVar_() {
     // A rate box left at 0 takes the default rate, shown in the box too.
     const std::string hourRateText = boxValue(txtHourRate) == 0 ? std::string(kDefaultRateText) : txtHourRate;
     const BoxCopy copy =
-        copyBoxesInto(app().profile, OnRefusedBox::KeepRecord, [&](EmployeeProfile& p, BoxReader& read) {
+        copyBoxesInto(app().profile, [&](EmployeeProfile& p, BoxReader& read) {
             read(hourRateText, p.HourRate, rateOf, "Hourly Rate 1 must be a number.");
             read(txtHourRate2, p.HourRate2, rateOf, "Hourly Rate 2 must be a number.");
             read(txtTipsRate, p.TipsRate, rateOf, "Tips Rate must be a number.");

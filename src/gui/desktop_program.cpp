@@ -1,6 +1,6 @@
 #include "gui/desktop_program.h"
 
-#include "common/shipped_files.h"
+#include "shell/shipped_files.h"
 #include "gui/views/views.h"
 
 namespace qv::gui {

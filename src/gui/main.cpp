@@ -7,8 +7,9 @@
 #include <string>
 
 #include "common/file_io.h"
-#include "common/shipped_files.h"
+#include "shell/shipped_files.h"
 #include "gui/desktop_program.h"
+#include "gui/text.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -30,8 +31,7 @@ int main(int argc, char** argv) {
     qv::FolderLock lock(folder);
     if (lock.busy()) {
         QMessageBox::critical(nullptr, QStringLiteral("Quorvane"),
-                              QString::fromUtf8(qv::FolderLock::kBusyMessage.data(),
-                                                static_cast<qsizetype>(qv::FolderLock::kBusyMessage.size())));
+                              qv::gui::shown(qv::FolderLock::kBusyMessage));
         return 1;
     }
 

@@ -550,7 +550,7 @@ bool DialogState::fillVari() {
     CheckFor();
     auto flag = [](int box) { return static_cast<std::int16_t>(box ? 1 : 0); };
     return static_cast<bool>(
-        copyBoxesInto(app().state, OnRefusedBox::KeepRecord, [&](StateTaxSettings& s, BoxReader& read) {
+        copyBoxesInto(app().state, [&](StateTaxSettings& s, BoxReader& read) {
             s.NoStateTax = flag(ckNoStateTax);
             for (std::size_t r = 0; r < 10; ++r) {
                 read(txtStateMinBS[r], s.StateMinBS[r], boxNumber)(txtStateAmtBS[r], s.StateAmtBS[r], boxNumber);

@@ -18,6 +18,7 @@
 
 #include "gui/data_files.h"
 #include "gui/desktop.h"
+#include "gui/text.h"
 #include "gui/views/picture.h"
 #include "gui/widgets.h"
 #include "paysheet/form1.h"
@@ -118,8 +119,7 @@ QWidget* PaySheetView::buildHeading() {
 
     const int pictureHeight = fontMetrics().height() * 4;
     row->addWidget(new Picture(QStringLiteral("logo.svg"), pictureHeight, {}), 0, Qt::AlignVCenter);
-    row->addWidget(new Picture(QStringLiteral("title.svg"), pictureHeight, QString::fromUtf8(Form1::kTitle.data(),
-                                                                                        Form1::kTitle.size())),
+    row->addWidget(new Picture(QStringLiteral("title.svg"), pictureHeight, shown(Form1::kTitle)),
                    0, Qt::AlignVCenter);
     row->addStretch(1);
 
@@ -146,7 +146,7 @@ QWidget* PaySheetView::buildHours() {
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    auto* hours = new QGroupBox(QString::fromUtf8(Form1::kHoursFrame.data(), Form1::kHoursFrame.size()));
+    auto* hours = new QGroupBox(shown(Form1::kHoursFrame));
     auto* grid = new QGridLayout(hours);
     const int boxWidth = fontMetrics().horizontalAdvance(QStringLiteral("00000.00")) + 16;
     for (int i = 0; i < 8; ++i) {
@@ -174,7 +174,7 @@ QWidget* PaySheetView::buildHours() {
     grid->setColumnStretch(1, 1);
     layout->addWidget(hours);
 
-    auto* buttons = new QGroupBox(QString::fromUtf8(Form1::kButtonsFrame.data(), Form1::kButtonsFrame.size()));
+    auto* buttons = new QGroupBox(shown(Form1::kButtonsFrame));
     auto* row = new QHBoxLayout(buttons);
     auto* clear = w.make<QPushButton>("cmdClear");
     clear->setText(QStringLiteral("Clear"));
@@ -197,7 +197,7 @@ QWidget* PaySheetView::buildResults() {
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    auto* results = new QGroupBox(QString::fromUtf8(Form1::kResultsFrame.data(), Form1::kResultsFrame.size()));
+    auto* results = new QGroupBox(shown(Form1::kResultsFrame));
     auto* grid = new QGridLayout(results);
     grid->addWidget(captionLabel(w, "lbTaxTag", 12), 0, 0);
     grid->addWidget(amountLabel(w, "lbGross"), 0, 1);
@@ -233,7 +233,7 @@ QWidget* PaySheetView::buildResults() {
 
 QWidget* PaySheetView::buildTaxes() {
     Widgets w(Form1::controls());
-    auto* taxes = new QGroupBox(QString::fromUtf8(Form1::kTaxesFrame.data(), Form1::kTaxesFrame.size()));
+    auto* taxes = new QGroupBox(shown(Form1::kTaxesFrame));
     auto* grid = new QGridLayout(taxes);
     int row = 0;
     for (int i = 0; i <= 10; ++i, ++row) {
