@@ -44,6 +44,8 @@ void loadBiWeeklyLedger(App& app) {
     LoadAnnual(app);
 }
 void loadStateAndSave(App& app) { LoadStateFile(app); }
+void loadCity(App& app) { LoadCityTables(app); }
+void loadNonCity(App& app) { LoadNonCityTable(app); }
 
 const Kind kKinds[] = {
     {"F.use", loadProfile, SaveOT},
@@ -51,8 +53,8 @@ const Kind kKinds[] = {
     {"F.cfe", loadProfile, SaveOT},
     {"F.ovw", loadProfile, SaveOT},
     {"F.sta", loadStateAndSave, SaveStateFile},
-    {"F.cti", LoadCityTables, SaveCityTables},
-    {"F.nci", LoadNonCityTable, SaveNonCityTable},
+    {"F.cti", loadCity, SaveCityTables},
+    {"F.nci", loadNonCity, SaveNonCityTable},
     {"F.yrw", loadWeeklyLedger, SaveAnnual},
     {"F.yrb", loadBiWeeklyLedger, SaveAnnual},
     {"F.hol", loadLeave, saveLeaveFile},

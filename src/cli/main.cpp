@@ -5,7 +5,7 @@
 
 #include "cli/command.h"
 #include "common/file_io.h"
-#include "common/shipped_files.h"
+#include "shell/shipped_files.h"
 
 namespace qv::cli {
 

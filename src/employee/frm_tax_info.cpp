@@ -45,10 +45,10 @@ std::array<std::string*, 5> FrmTaxInfo::captionBoxes() { return {&txtTax5, &txtT
 
 std::span<const Control> FrmTaxInfo::controls() {
     static constexpr Control kTable[] = {
-        control<&FrmTaxInfo::cboStatus>("cboStatus"),
-        control<&FrmTaxInfo::cboDepend>("cboDepend"),
-        control<&FrmTaxInfo::cboStatus2>("cboStatus2"),
-        control<&FrmTaxInfo::cboDepend2>("cboDepend2"),
+        control<&FrmTaxInfo::cboStatus>("cboStatus").tip("Set Status").selectsAll(),
+        control<&FrmTaxInfo::cboDepend>("cboDepend").tip("Set Exemptions").selectsAll(),
+        control<&FrmTaxInfo::cboStatus2>("cboStatus2").selectsAll(),
+        control<&FrmTaxInfo::cboDepend2>("cboDepend2").selectsAll(),
         control<&FrmTaxInfo::optWeek>("optWeek").caption("Weekly"),
         control<&FrmTaxInfo::optBiWeek>("optBiWeek").caption("Bi-Weekly"),
         control<&FrmTaxInfo::ckSelfEmp>("ckSelfEmp").caption("Self Employed"),
@@ -70,8 +70,8 @@ std::span<const Control> FrmTaxInfo::controls() {
         control<&FrmTaxInfo::txtPension>("txtPension").onKeyPress<&FrmTaxInfo::amountBoxAccepts>().selectsAll(),
         control<&FrmTaxInfo::txtMisc>("txtMisc").onKeyPress<&FrmTaxInfo::amountBoxAccepts>().selectsAll(),
         control<&FrmTaxInfo::txtKplan>("txtKplan").onKeyPress<&FrmTaxInfo::amountBoxAccepts>().selectsAll(),
-        control<&FrmTaxInfo::ckKpFix>("ckKpFix").onClick<&FrmTaxInfo::ckKpFix_Click>(),
-        control<&FrmTaxInfo::ckKpPer>("ckKpPer").onClick<&FrmTaxInfo::ckKpPer_Click>(),
+        control<&FrmTaxInfo::ckKpFix>("ckKpFix").caption("$").onClick<&FrmTaxInfo::ckKpFix_Click>(),
+        control<&FrmTaxInfo::ckKpPer>("ckKpPer").caption("%").onClick<&FrmTaxInfo::ckKpPer_Click>(),
         control<&FrmTaxInfo::txtCafe>("txtCafe").onKeyPress<&FrmTaxInfo::amountBoxAccepts>().selectsAll(),
         control<&FrmTaxInfo::ckCafeState>("ckCafeState").caption("Deduct State"),
         control<&FrmTaxInfo::txtHourRate>("txtHourRate").onKeyPress<&FrmTaxInfo::amountBoxAccepts>().selectsAll(),
@@ -180,7 +180,7 @@ bool FrmTaxInfo::fillVar_() {
     // A rate box left at 0 takes the default rate, shown in the box too.
     const std::string hourRateText = boxValue(txtHourRate) == 0 ? std::string(kDefaultRateText) : txtHourRate;
     const BoxCopy copy =
-        copyBoxesInto(app().profile, OnRefusedBox::KeepRecord, [&](EmployeeProfile& p, BoxReader& read) {
+        copyBoxesInto(app().profile, [&](EmployeeProfile& p, BoxReader& read) {
             read(hourRateText, p.HourRate, rateOf, "Hourly Rate 1 must be a number.");
             read(txtHourRate2, p.HourRate2, rateOf, "Hourly Rate 2 must be a number.");
             read(txtTipsRate, p.TipsRate, rateOf, "Tips Rate must be a number.");

@@ -184,6 +184,8 @@ bool NewUser(App& app) {
     }
     const std::string previous = app.UserFile;
     const std::string name = ui.inputBox("Enter new user:", "File New");
+    // No name (the box cancelled) starts no new employee.
+    if (name.empty()) return false;
     if (std::string problem = fileNameProblem(name); !problem.empty()) {
         ui.message("\"" + name + "\" cannot be an employee's name. " + problem);
         return false;
@@ -213,11 +215,10 @@ bool OpenUser(App& app) {
 
 bool OpenFile(App& app) {
     auto chosen = app.ui().openFile("Open", "Saved Files (*.use)|*.use", app.folder());
-    if (!chosen) {
-        resetLedger(app);
-        app.UserFile.clear();
-        return false;
-    }
+    // A cancelled choice leaves the current employee open and untouched:
+    // with the name emptied, the next calculation would write this
+    // employee's values into the default files.
+    if (!chosen) return false;
     const std::string fileName = chosen->filename().string();
     if (!endsWithUse(fileName)) {
         app.ui().message("\"" + fileName + "\" is not an employee's file (*.use).");

@@ -12,8 +12,9 @@ class App;
 // name, resets everything to a new employee's values with the New York
 // presets and calculates once, which writes every file of the new employee.
 // A name that cannot be a file name, or one whose ".use" file exists, is
-// refused and the current employee stays current. True when the new
-// employee's first calculation ran whole and wrote every file.
+// refused and the current employee stays current; a cancelled (empty) name
+// changes nothing. True when the new employee's first calculation ran whole
+// and wrote every file.
 bool NewUser(App& app);
 
 // File "&Open": offers the save prompt, then `OpenFile`. Returns false when
@@ -23,8 +24,8 @@ bool OpenUser(App& app);
 // Asks for a ".use" file and loads that employee; its folder becomes the
 // working folder. Every file of the employee is read before anything
 // changes: when one cannot be read, the corrupt-file message names it and
-// the current employee stays open, unchanged. Cancelling leaves no employee
-// open. False when cancelled or a file could not be read.
+// the current employee stays open, unchanged; so it does when the choice is
+// cancelled. False when cancelled or a file could not be read.
 bool OpenFile(App& app);
 
 // File "&Save": the save prompt, modally.

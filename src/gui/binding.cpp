@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCalendarWidget>
+#include <QDateEdit>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -89,7 +91,15 @@ void Binding::connectEvents(Bound& b) {
     // Every edit reaches the form at once.
     if (auto* edit = as<QLineEdit>(o)) {
         connect(edit, &QLineEdit::textEdited, this, [this, edit] {
-            if (Bound* x = boundFor(edit)) pushOne(*x);
+            Bound* x = boundFor(edit);
+            if (!x) return;
+            pushOne(*x);
+            // A box whose form follows every change (a balance beside it).
+            if (auto* change = x->control->change) {
+                Form* form = form_;
+                const int index = x->index;
+                road_([form, change, index] { change(*form, index); });
+            }
         });
     } else if (auto* combo = as<QComboBox>(o)) {
         if (combo->isEditable())
@@ -102,7 +112,7 @@ void Binding::connectEvents(Bound& b) {
             });
     }
 
-    if (c.keyPress || c.keyDown || c.gotFocus || c.selectAllOnEntry) o->installEventFilter(this);
+    if (c.keyPress || c.keyDown || c.gotFocus || c.selectAllOnEntry || c.mouseDown) o->installEventFilter(this);
 
     if (!c.click) {
         // A menu entry without a procedure cannot be chosen.
@@ -124,6 +134,10 @@ void Binding::connectEvents(Bound& b) {
     } else if (auto* action = as<QAction>(o)) {
         connect(action, &QAction::triggered, this, [this, action] {
             if (Bound* x = boundFor(action)) runClick(*x);
+        });
+    } else if (auto* calendar = as<QCalendarWidget>(o)) {
+        connect(calendar, &QCalendarWidget::clicked, this, [this, calendar] {
+            if (Bound* x = boundFor(calendar)) runClick(*x);
         });
     } else {
         // A box or label that answers a click.
@@ -201,6 +215,21 @@ bool Binding::keyPressed(Bound& b, QKeyEvent* key) {
 bool Binding::eventFilter(QObject* watched, QEvent* event) {
     Bound* b = nullptr;
     switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {
+            // The press runs the form's MouseDown first; the click that
+            // follows toggles the box as usual.
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            auto* widget = as<QWidget>(watched);
+            if (mouse->button() == Qt::LeftButton && widget && widget->isEnabled() && (b = boundFor(watched)) &&
+                b->control->mouseDown) {
+                Form* form = form_;
+                auto* procedure = b->control->mouseDown;
+                const int index = b->index;
+                road_([form, procedure, index] { procedure(*form, index); });
+            }
+            break;
+        }
         case QEvent::MouseButtonRelease: {
             auto* mouse = static_cast<QMouseEvent*>(event);
             auto* widget = as<QWidget>(watched);
@@ -218,7 +247,9 @@ bool Binding::eventFilter(QObject* watched, QEvent* event) {
                 // Entering a box is no command: the form notes it, nothing else changes.
                 if (b->control->gotFocus) b->control->gotFocus(*form_, b->index);
                 if (b->control->selectAllOnEntry) {
-                    if (auto* edit = as<QLineEdit>(watched)) {
+                    QLineEdit* edit = as<QLineEdit>(watched);
+                    if (auto* combo = as<QComboBox>(watched)) edit = combo->lineEdit();
+                    if (edit) {
                         // After the mouse press that may have placed the cursor.
                         QMetaObject::invokeMethod(edit, &QLineEdit::selectAll, Qt::QueuedConnection);
                     }
@@ -273,6 +304,14 @@ void Binding::pullOne(Bound& b) {
         if (auto* button = as<QAbstractButton>(o)) button->setChecked(*c.check(f, b.index) != 0);
     } else if (c.option) {
         if (auto* button = as<QAbstractButton>(o)) button->setChecked(*c.option(f, b.index));
+    } else if (c.date) {
+        const Date* d = c.date(f, b.index);
+        const QDate date(d->year, d->month, d->day);
+        if (auto* calendar = as<QCalendarWidget>(o)) {
+            calendar->setSelectedDate(date);
+        } else if (auto* edit = as<QDateEdit>(o)) {
+            edit->setDate(date);
+        }
     }
     if (c.visible) setObjectVisible(o, *c.visible(f, b.index));
     if (c.enabled) setObjectEnabled(o, *c.enabled(f, b.index));

@@ -18,7 +18,9 @@
 // Widgets by member type: a text is a QLineEdit, QComboBox, QLabel,
 // QAbstractButton / QAction / QGroupBox (their caption) or the window's
 // title; a check box an int in a QCheckBox; an option a bool in a
-// QRadioButton (or any checkable button).
+// QRadioButton (or any checkable button); a date a QCalendarWidget or
+// QDateEdit, shown only: its view sends the user's change to the form's
+// change procedure, which checks it.
 #pragma once
 
 #include <QObject>

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "common/shipped_files.h"
+#include "shell/shipped_files.h"
 
 namespace qv::gui {
 

@@ -1,5 +1,5 @@
 // Files shipped beside the program (pictures, help pages), in the folder of
-// shipped files (see common/shipped_files.h).
+// shipped files (see shell/shipped_files.h).
 #pragma once
 
 #include <QString>

@@ -1,6 +1,5 @@
-// quorvane: the desktop program. Makes the application, the Qt answers to
-// the core (dialogs, the chosen printer, the workbook writer), the one App
-// on the working folder, and shows the pay sheet.
+// quorvane: the desktop program. Makes the application and the program on
+// the working folder, and shows the pay sheet.
 #include <QApplication>
 #include <QMessageBox>
 
@@ -8,13 +7,9 @@
 #include <string>
 
 #include "common/file_io.h"
-#include "common/shipped_files.h"
-#include "gui/desktop.h"
-#include "gui/platform/chosen_printer.h"
-#include "gui/platform/qt_ui.h"
-#include "gui/platform/xlsx_spreadsheet.h"
-#include "gui/views/views.h"
-#include "paysheet/app.h"
+#include "shell/shipped_files.h"
+#include "gui/desktop_program.h"
+#include "gui/text.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -36,22 +31,11 @@ int main(int argc, char** argv) {
     qv::FolderLock lock(folder);
     if (lock.busy()) {
         QMessageBox::critical(nullptr, QStringLiteral("Quorvane"),
-                              QString::fromUtf8(qv::FolderLock::kBusyMessage.data(),
-                                                static_cast<qsizetype>(qv::FolderLock::kBusyMessage.size())));
+                              qv::gui::shown(qv::FolderLock::kBusyMessage));
         return 1;
     }
 
-    qv::gui::ChosenPrinter printer;
-    qv::gui::QtUi ui([&printer](QWidget* parent) { return printer.choose(parent); });
-    qv::platform::SystemClock clock;
-    qv::platform::XlsxSpreadsheet spreadsheet(ui);
-    qv::App app(ui, clock, folder);
-    app.printer = &printer;
-    app.spreadsheet = &spreadsheet;
-    app.dataFolder = shipped;
-
-    qv::gui::Desktop desktop(app);
-    qv::gui::addAllViews(desktop);
-    desktop.start();
+    qv::gui::DesktopProgram program(folder);
+    program.desktop.start();
     return QApplication::exec();
 }

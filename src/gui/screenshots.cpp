@@ -16,18 +16,21 @@
 
 #include "employee/frm_save_user.h"
 #include "employee/frm_tax_info.h"
-#include "gui/desktop.h"
-#include "gui/platform/chosen_printer.h"
-#include "gui/platform/qt_ui.h"
-#include "gui/platform/xlsx_spreadsheet.h"
-#include "gui/views/views.h"
+#include "gui/desktop_program.h"
+#include "leave/dialog_vac.h"
 #include "ledger/frm_year.h"
 #include "ledger/mdi_form1.h"
+#include "local/dialog_city.h"
+#include "local/dialog_non_city.h"
 #include "overtime/form2.h"
-#include "printing/dlg_print_set.h"
-#include "printing/frm_checks.h"
 #include "paysheet/app.h"
 #include "paysheet/form1.h"
+#include "printing/dlg_print_set.h"
+#include "printing/frm_checks.h"
+#include "printing/print_heading.h"
+#include "shell/frm_about_spcl.h"
+#include "shell/frm_date_main.h"
+#include "state/dialog_state.h"
 
 namespace {
 
@@ -40,10 +43,31 @@ struct Shot {
     std::function<void(App&)> close;
 };
 
+QWidget* topLevel(const QString& name);
+
 const std::vector<Shot> kShots = {
     {"pay-sheet", "Form1", [](App&) {}, [](App&) {}},
     {"save-prompt", "frmSaveUser", [](App& a) { a.form1().mnuSave_Click(); },
      [](App& a) { a.frmSaveUser().cmdEnd_Click(); }},
+    {"pay-date-picker", "frmDateMain", [](App& a) { a.form1().txtWeek_Click(); },
+     [](App& a) { a.frmDateMain().cmdOK_Click(); }},
+    {"about", "frmAboutSpcl", [](App& a) { a.form1().mnuAbout_Click(); },
+     [](App& a) { a.frmAboutSpcl().cmdOK_Click(); }},
+    {"help", "helpWindow", [](App& a) { a.form1().mnuHelp_Click(); },
+     [](App&) {
+         if (QWidget* w = topLevel(QStringLiteral("helpWindow"))) w->close();
+     }},
+    {"profile", "frmTaxInfo", [](App& a) { a.form1().mnuUserInfo_Click(); },
+     [](App& a) { a.frmTaxInfo().Command1_Click(); }},
+    {"state-tax", "DialogState", [](App& a) { a.form1().mnuStateTax_Click(); },
+     [](App& a) { a.dialogState().CancelButton_Click(); }},
+    {"city-tax", "DialogCity", [](App& a) { a.form1().mnuCityTax_Click(); },
+     [](App& a) { a.dialogCity().CancelButton_Click(); }},
+    {"non-city-tax", "DialogNonCity", [](App& a) { a.form1().mnuNonCity_Click(); },
+     [](App& a) { a.dialogNonCity().CancelButton_Click(); }},
+    {"print-heading", "DialogHeader", [](App& a) { a.form1().mnuHeader_Click(); },
+     [](App& a) { a.dialogHeader().cmdCancel_Click(); }},
+    {"leave-balances", "DialogVac", [](App& a) { a.form1().mnuVacation_Click(); }, [](App& a) { a.dialogVac().close(); }},
     {"ledger", "MDIForm1", [](App& a) { qv::openYearLedger(a); a.frmYear().PasteMe(0); },
      [](App& a) { qv::closeLedgerWindows(a); }},
     {"check", "frmChecks", [](App& a) { a.form1().mnuChecks_Click(); }, [](App&) {}},
@@ -94,15 +118,9 @@ int main(int argc, char** argv) {
     const QString out = QString::fromLocal8Bit(argv[2]);
     QDir().mkpath(out);
 
-    qv::gui::ChosenPrinter printer;
-    qv::gui::QtUi ui([&printer](QWidget* parent) { return printer.choose(parent); });
-    qv::platform::SystemClock clock;
-    qv::platform::XlsxSpreadsheet spreadsheet(ui);
-    App app(ui, clock, folder);
-    app.printer = &printer;
-    app.spreadsheet = &spreadsheet;
-    qv::gui::Desktop desktop(app);
-    qv::gui::addAllViews(desktop);
+    qv::gui::DesktopProgram program(folder);
+    App& app = program.app;
+    qv::gui::Desktop& desktop = program.desktop;
     calculateSample(app);
     desktop.start();
 

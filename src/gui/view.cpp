@@ -17,7 +17,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched != view_.window()) return false;
-        if (event->type() == QEvent::Close && event->spontaneous()) {
+        // The desktop hides windows, never closes them: a close is the user's.
+        if (event->type() == QEvent::Close) {
             event->ignore();
             view_.closeRequested();
             return true;

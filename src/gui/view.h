@@ -71,7 +71,8 @@ public:
     void run(const std::function<void()>& procedure);
     template <class F>
     void run(void (F::*procedure)()) {
-        run([this, procedure] { (static_cast<F&>(form_).*procedure)(); });
+        F& form = static_cast<F&>(form_);
+        run([&form, procedure] { (form.*procedure)(); });
     }
 
     // The frame's close box (and Escape, for a dialog) runs this procedure.
@@ -79,7 +80,10 @@ public:
     void onClose(std::function<void()> procedure, bool escapeToo = true);
     template <class F, class R>
     void onClose(R (F::*procedure)(), bool escapeToo = true) {
-        onClose([this, procedure] { (static_cast<F&>(form_).*procedure)(); }, escapeToo);
+        // The form outlives its view: the close box may still be answered
+        // while the view's window is being torn down.
+        F& form = static_cast<F&>(form_);
+        onClose([&form, procedure] { (form.*procedure)(); }, escapeToo);
     }
 
 protected:

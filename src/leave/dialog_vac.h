@@ -72,6 +72,16 @@ public:
     // dates it offers are written into the box.
     void dateBox_Click(Kind k, std::size_t row);
 
+    // The same events as the window's boxes raise them: a start balance or
+    // days box of a kind changed (the box already took the typed key), and a
+    // click in a row's date box.
+    void vacation_Change() { recompute(Kind::Vacation); }
+    void holiday_Change() { recompute(Kind::Holiday); }
+    void sick_Change() { recompute(Kind::Sick); }
+    void txtVdate_Click(int row) { dateBox_Click(Kind::Vacation, static_cast<std::size_t>(row)); }
+    void txtHdate_Click(int row) { dateBox_Click(Kind::Holiday, static_cast<std::size_t>(row)); }
+    void txtSdate_Click(int row) { dateBox_Click(Kind::Sick, static_cast<std::size_t>(row)); }
+
     // Sums the days boxes of a kind and shows start minus the sum.
     void recompute(Kind k);
 

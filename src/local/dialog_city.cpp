@@ -78,7 +78,7 @@ void DialogCity::CheckFor() {
 bool DialogCity::fillVar() {
     ensureLoaded();
     return static_cast<bool>(
-        copyBoxesInto(app().city, OnRefusedBox::KeepRecord, [&](CityTaxTables& t, BoxReader& read) {
+        copyBoxesInto(app().city, [&](CityTaxTables& t, BoxReader& read) {
             forEachColumn(*this, t, [&read](const auto& boxes, auto& values) {
                 for (std::size_t i = 0; i < boxes.size(); ++i) read(boxes[i], values[i], local::boxSingle);
             });

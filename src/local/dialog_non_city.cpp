@@ -69,7 +69,7 @@ void DialogNonCity::ChkFor() {
 bool DialogNonCity::fillVarib() {
     ensureLoaded();
     return static_cast<bool>(
-        copyBoxesInto(app().nonCity, OnRefusedBox::KeepRecord, [&](NonCityTable& t, BoxReader& read) {
+        copyBoxesInto(app().nonCity, [&](NonCityTable& t, BoxReader& read) {
             forEachColumn(*this, t, [&read](const auto& boxes, auto& values) {
                 for (std::size_t i = 0; i < boxes.size(); ++i) read(boxes[i], values[i], local::boxSingle);
             });

@@ -2,16 +2,16 @@
 // (fillVari, fillVar, fillVarib, fillVar_):
 //
 //   bool DialogCity::fillVar() {
-//       return copyBoxesInto(app().city, OnRefusedBox::KeepRecord, [&](CityTaxTables& t, BoxReader& read) {
+//       return copyBoxesInto(app().city, [&](CityTaxTables& t, BoxReader& read) {
 //           read(txtCityMinBS[0], t.CityMinBS[0], local::boxSingle);   // a box that must convert
 //           t.NoLocalTax = ckNoLocalTax;                                 // a plain copy
 //       });
 //   }
 //
 // Every box is read, in the window's order, into a draft of the record. The
-// first box that does not convert stops the reading; what the record then
-// keeps is the window's rule, named at the call: nothing of the draft, or
-// the fields read before the refused box.
+// first box that does not convert stops the reading, and then nothing of the
+// draft reaches the record: a refused SAVE leaves no half-edited record for
+// the next save to write.
 #pragma once
 
 #include <string>
@@ -19,11 +19,6 @@
 #include <utility>
 
 namespace qv {
-
-enum class OnRefusedBox {
-    KeepRecord,        // the record is left exactly as it was
-    KeepFieldsBefore,  // the fields read before the refused box keep their new values
-};
 
 class BoxReader {
 public:
@@ -64,14 +59,14 @@ struct BoxCopy {
     explicit operator bool() const { return copied; }
 };
 
-// Runs `fill(draft, read)` on a copy of `record` and stores the draft as
-// `onRefused` says.
+// Runs `fill(draft, read)` on a copy of `record` and stores the draft when
+// every box converted.
 template <class Record, class Fill>
-BoxCopy copyBoxesInto(Record& record, OnRefusedBox onRefused, Fill fill) {
+BoxCopy copyBoxesInto(Record& record, Fill fill) {
     Record draft = record;
     BoxReader read;
     fill(draft, read);
-    if (!read.refused() || onRefused == OnRefusedBox::KeepFieldsBefore) record = std::move(draft);
+    if (!read.refused()) record = std::move(draft);
     return BoxCopy{!read.refused(), read.refusedBox()};
 }
 

@@ -8,6 +8,7 @@ void Control::copy(Form& from, Form& to) const {
         if (text) *text(to, i) = *text(from, i);
         if (check) *check(to, i) = *check(from, i);
         if (option) *option(to, i) = *option(from, i);
+        if (date) *date(to, i) = *date(from, i);
         if (visible) *visible(to, i) = *visible(from, i);
         if (enabled) *enabled(to, i) = *enabled(from, i);
     }

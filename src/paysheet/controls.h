@@ -24,7 +24,8 @@
 // Members: a text box, label, combo box or the window's title is a
 // std::string, a check box an int (0/1), an option button a bool, a control
 // array a std::array of them. `visibleBy`/`enabledBy` name the bool (or
-// array of bools) that shows or enables the control; a control with only
+// array of bools) that shows or enables the control; a date picker holds a
+// Date; a control with only
 // such a flag (a frame that is disabled as a whole) is `flags<...>("Frame1")`.
 #pragma once
 
@@ -36,6 +37,7 @@
 #include <string_view>
 #include <type_traits>
 
+#include "common/date.h"
 #include "paysheet/form.h"
 
 namespace qv {
@@ -43,7 +45,7 @@ namespace qv {
 class Control {
 public:
     // What the member holds.
-    enum class Value { None, Text, Check, Option };
+    enum class Value { None, Text, Check, Option, Date };
 
     std::string_view name;
     Value value = Value::None;
@@ -68,6 +70,9 @@ public:
     std::string* (*text)(Form&, int) = nullptr;
     int* (*check)(Form&, int) = nullptr;
     bool* (*option)(Form&, int) = nullptr;
+    // A date picker's date: shown by the binding; the user's change goes
+    // through the form's own change procedure, which checks it.
+    qv::Date* (*date)(Form&, int) = nullptr;
     bool* (*visible)(Form&, int) = nullptr;
     bool* (*enabled)(Form&, int) = nullptr;
     // A command's procedure; for a control with a value, the procedure its
@@ -81,6 +86,11 @@ public:
     char (*keyPress)(Form&, int index, char key) = nullptr;
     void (*keyDown)(Form&, int index, int keyCode) = nullptr;
     void (*gotFocus)(Form&, int index) = nullptr;
+    // A box whose text the user changed (`onChange`), run once the new text
+    // is in the member; a check box pressed with the mouse (`onMouseDown`),
+    // run before the press toggles it.
+    void (*change)(Form&, int index) = nullptr;
+    void (*mouseDown)(Form&, int index) = nullptr;
 
     bool isArray() const { return count > 0; }
     // A button or menu entry: no value, a procedure (or a menu to sit in).
@@ -121,6 +131,11 @@ public:
     // A member `void (int index)` or `void ()`.
     template <auto Procedure>
     constexpr Control onGotFocus() const;
+    // A member `void (int index)` or `void ()`.
+    template <auto Procedure>
+    constexpr Control onChange() const;
+    template <auto Procedure>
+    constexpr Control onMouseDown() const;
     template <auto Flag>
     constexpr Control visibleBy() const { Control k = *this; k.visible = flagOf<Flag>(); return k; }
     template <auto Flag>
@@ -192,6 +207,20 @@ template <auto Procedure>
 constexpr Control Control::onClick() const {
     Control k = *this;
     k.click = controls_detail::procedure<Procedure>();
+    return k;
+}
+
+template <auto Procedure>
+constexpr Control Control::onChange() const {
+    Control k = *this;
+    k.change = controls_detail::procedure<Procedure>();
+    return k;
+}
+
+template <auto Procedure>
+constexpr Control Control::onMouseDown() const {
+    Control k = *this;
+    k.mouseDown = controls_detail::procedure<Procedure>();
     return k;
 }
 
@@ -280,8 +309,11 @@ constexpr Control control(std::string_view name) {
     } else if constexpr (std::is_same_v<T, int>) {
         c.value = Control::Value::Check;
         c.check = +[](Form& f, int i) -> int* { return controls_detail::at<Member>(f, i); };
+    } else if constexpr (std::is_same_v<T, Date>) {
+        c.value = Control::Value::Date;
+        c.date = +[](Form& f, int i) -> Date* { return controls_detail::at<Member>(f, i); };
     } else {
-        static_assert(std::is_same_v<T, bool>, "a control holds a std::string, an int or a bool");
+        static_assert(std::is_same_v<T, bool>, "a control holds a std::string, an int, a bool or a Date");
         c.value = Control::Value::Option;
         c.option = +[](Form& f, int i) -> bool* { return controls_detail::at<Member>(f, i); };
     }

@@ -121,9 +121,9 @@ std::span<const Control> Form1::controls() {
         command<&Form1::mnuStateTax_Click>("mnuState").caption("S&tate Tax").inMenu("Options"),
         command<&Form1::mnuCityTax_Click>("mnuCityTax").caption("C&ity Tax").inMenu("Options"),
         command<&Form1::mnuNonCity_Click>("mnuNonCity").caption("Non City Tax").inMenu("Options"),
-        menuEntry("mnuHelp", "He&lp", "Help"),
+        command<&Form1::mnuHelp_Click>("mnuHelp").caption("He&lp").inMenu("Help"),
         rule("Help"),
-        menuEntry("mnuAbout", "&About", "Help"),
+        command<&Form1::mnuAbout_Click>("mnuAbout").caption("&About").inMenu("Help"),
     };
     return kTable;
 }

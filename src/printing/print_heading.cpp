@@ -69,8 +69,8 @@ void DialogHeader::cmdCancel_Click() { unload(); }
 std::span<const Control> DialogHeader::controls() {
     static constexpr Control kTable[] = {
         control<&DialogHeader::txtHeader>("txtHeader"),
-        command<&DialogHeader::cmdOK_Click>("cmdOK"),
-        command<&DialogHeader::cmdCancel_Click>("cmdCancel"),
+        command<&DialogHeader::cmdOK_Click>("cmdOK").caption("OK"),
+        command<&DialogHeader::cmdCancel_Click>("cmdCancel").caption("Cancel"),
     };
     return kTable;
 }

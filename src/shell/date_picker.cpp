@@ -48,4 +48,7 @@ void DatePicker::cmdOK_Click() {
 
 void DatePicker::Form_QueryUnload() { unload(); }
 
+// The designed picker starts where an out-of-range day would.
+void DatePicker::resetControls() { DTPicker1 = kOutOfRangeStart; }
+
 }  // namespace qv

@@ -17,6 +17,7 @@
 #include <string_view>
 
 #include "common/date.h"
+#include "paysheet/controls.h"
 #include "paysheet/form.h"
 
 namespace qv {
@@ -36,6 +37,18 @@ public:
 
     virtual std::string_view cmdOKCaption() const = 0;
 
+    // The controls both pickers have: the picker (a click on it runs
+    // DTPicker1_Click; its changes go through DTPicker1_Change) and the
+    // button, captioned by each picker's kOKCaption.
+    template <class Picker>
+    static std::span<const Control> pickerControls() {
+        static constexpr Control kTable[] = {
+            control<&DatePicker::DTPicker1>("DTPicker1").onClick<&DatePicker::DTPicker1_Click>(),
+            command<&DatePicker::cmdOK_Click>("cmdOK").caption(Picker::kOKCaption),
+        };
+        return kTable;
+    }
+
     // A date chosen in the picker: becomes the picker's date and is written
     // into the box. A date outside the range is not offered and is ignored.
     void DTPicker1_Change(const Date& d);
@@ -48,6 +61,7 @@ public:
 
 protected:
     using Form::Form;
+    void resetControls() override;
     // The box the picker fills; null when the window that owns it has no
     // such box (the picker then does not open).
     virtual std::string* targetBox() = 0;

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "paysheet/controls.h"
 #include "paysheet/form.h"
 
 namespace qv {
@@ -23,13 +24,16 @@ public:
     // "Version 18.0.0" once the box has opened.
     std::string lblVersion;
 
+    // Every control of the window.
+    static std::span<const Control> controls();
+
     // The menu "&About": shows the box.
     void open() { show(); }
     void cmdOK_Click() { unload(); }
 
 protected:
     void Form_Load() override;
-    void resetControls() override { lblVersion.clear(); }
+    void resetControls() override { resetToDesign(*this, app()); }
 };
 
 }  // namespace qv

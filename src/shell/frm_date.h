@@ -15,6 +15,7 @@ public:
 
     static constexpr std::string_view kOKCaption = "&OK";
     std::string_view cmdOKCaption() const override { return kOKCaption; }
+    static std::span<const Control> controls() { return pickerControls<FrmDate>(); }
 
     // A click in the tracker's week-ending box of row `App::datePickerRow`.
     void openForTracker();

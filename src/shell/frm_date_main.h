@@ -12,6 +12,7 @@ public:
 
     static constexpr std::string_view kOKCaption = "Ok";
     std::string_view cmdOKCaption() const override { return kOKCaption; }
+    static std::span<const Control> controls() { return pickerControls<FrmDateMain>(); }
 
     // A click in the pay date box.
     void open() { openOnTarget(); }

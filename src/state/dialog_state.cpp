@@ -133,23 +133,23 @@ std::span<const Control> DialogState::controls() {
         control<&D::txtSUIwageBase>("txtSUIwageBase").onKeyPress<&D::txtBox_KeyPress>().selectsAll(),
         control<&D::txtStateAdj>("txtStateAdj").onKeyPress<&D::txtBox_KeyPress>().selectsAll(),
         control<&D::txtCalAllow>("txtCalAllow").onKeyPress<&D::txtBox_KeyPress>().selectsAll(),
-        control<&D::ckNoStateTax>("ckNoStateTax").caption(kNoStateTaxCaption),
-        control<&D::ckSDI>("ckSDI").caption(kUseBaseCaption),
-        control<&D::ckSUI>("ckSUI").caption(kUseBaseCaption),
+        control<&D::ckNoStateTax>("ckNoStateTax").caption(kNoStateTaxCaption).onClick<&D::ckNoStateTax_Click>(),
+        control<&D::ckSDI>("ckSDI").caption(kUseBaseCaption).onClick<&D::ckSDI_Click>(),
+        control<&D::ckSUI>("ckSUI").caption(kUseBaseCaption).onClick<&D::ckSUI_Click>(),
         control<&D::ckRoundOff>("ckRoundOff").caption(kRoundOffCaption),
-        control<&D::ckSpouse>("ckSpouse").caption(kSpouseCaption).tip(kSpouseTip).visibleBy<&D::ckSpouseVisible>(),
-        control<&D::ckAriz>("ckAriz"),
-        control<&D::ckLouis>("ckLouis"),
-        control<&D::ckIowa>("ckIowa"),
-        control<&D::ckMissouri>("ckMissouri"),
-        control<&D::ckMass>("ckMass"),
-        control<&D::ckOregon>("ckOregon"),
-        control<&D::ckKentucky>("ckKentucky"),
-        control<&D::ckUtah>("ckUtah"),
-        control<&D::ckAlabama>("ckAlabama"),
-        control<&D::ckWiscon>("ckWiscon"),
-        control<&D::ckWisconApril>("ckWisconApril"),
-        control<&D::ckNC>("ckNC"),
+        control<&D::ckSpouse>("ckSpouse").caption(kSpouseCaption).tip(kSpouseTip).visibleBy<&D::ckSpouseVisible>().onClick<&D::ckSpouse_Click>(),
+        control<&D::ckAriz>("ckAriz").caption(kMethodCaptions[0]).onMouseDown<&D::ckAriz_MouseDown>(),
+        control<&D::ckLouis>("ckLouis").caption(kMethodCaptions[1]).onMouseDown<&D::ckLouis_MouseDown>(),
+        control<&D::ckIowa>("ckIowa").caption(kMethodCaptions[2]).onMouseDown<&D::ckIowa_MouseDown>(),
+        control<&D::ckMissouri>("ckMissouri").caption(kMethodCaptions[3]).onMouseDown<&D::ckMissouri_MouseDown>(),
+        control<&D::ckMass>("ckMass").caption(kMethodCaptions[4]).onMouseDown<&D::ckMass_MouseDown>(),
+        control<&D::ckOregon>("ckOregon").caption(kMethodCaptions[5]).onMouseDown<&D::ckOregon_MouseDown>(),
+        control<&D::ckKentucky>("ckKentucky").caption(kMethodCaptions[6]).onMouseDown<&D::ckKentucky_MouseDown>(),
+        control<&D::ckUtah>("ckUtah").caption(kMethodCaptions[7]).onMouseDown<&D::ckUtah_MouseDown>(),
+        control<&D::ckAlabama>("ckAlabama").caption(kMethodCaptions[8]).onMouseDown<&D::ckAlabama_MouseDown>(),
+        control<&D::ckWiscon>("ckWiscon").caption(kMethodCaptions[9]).onMouseDown<&D::ckWiscon_MouseDown>(),
+        control<&D::ckWisconApril>("ckWisconApril").caption(kMethodCaptions[10]).onMouseDown<&D::ckWisconApril_MouseDown>(),
+        control<&D::ckNC>("ckNC").caption(kMethodCaptions[11]).onMouseDown<&D::ckNC_MouseDown>(),
         // Label1 .. Label28 kept at their number; Label27 is an array of its own.
         control<&D::Label>("Label")
             .numbered()
@@ -192,23 +192,8 @@ int& DialogState::methodBox(MethodBox b) {
     return ckAriz;
 }
 
-std::string_view DialogState::methodCaption(MethodBox b) {
-    switch (b) {
-        case MethodBox::Ariz: return "Arizona";
-        case MethodBox::Louis: return "Louisiana";
-        case MethodBox::Iowa: return "Iowa";
-        case MethodBox::Missouri: return "Missouri";
-        case MethodBox::Mass: return "Mass";
-        case MethodBox::Oregon: return "Oregon";
-        case MethodBox::Kentucky: return "Kentucky";
-        case MethodBox::Utah: return "Utah";
-        case MethodBox::Alabama: return "Alabama";
-        case MethodBox::Wiscon: return "Wisconsin Prior to 4/1/14";
-        case MethodBox::WisconApril: return "Wisconsin";
-        case MethodBox::NC: return "N.C.";
-    }
-    return {};
-}
+std::string_view DialogState::methodCaption(MethodBox b) { return kMethodCaptions[static_cast<std::size_t>(b)]; }
+
 
 // ---- Opening and the menu ----
 
@@ -565,7 +550,7 @@ bool DialogState::fillVari() {
     CheckFor();
     auto flag = [](int box) { return static_cast<std::int16_t>(box ? 1 : 0); };
     return static_cast<bool>(
-        copyBoxesInto(app().state, OnRefusedBox::KeepRecord, [&](StateTaxSettings& s, BoxReader& read) {
+        copyBoxesInto(app().state, [&](StateTaxSettings& s, BoxReader& read) {
             s.NoStateTax = flag(ckNoStateTax);
             for (std::size_t r = 0; r < 10; ++r) {
                 read(txtStateMinBS[r], s.StateMinBS[r], boxNumber)(txtStateAmtBS[r], s.StateAmtBS[r], boxNumber);

@@ -83,6 +83,10 @@ public:
         MethodBox::Ariz,    MethodBox::Louis,   MethodBox::Iowa,     MethodBox::Missouri,
         MethodBox::Mass,    MethodBox::Oregon,  MethodBox::Kentucky, MethodBox::Utah,
         MethodBox::Alabama, MethodBox::Wiscon,  MethodBox::WisconApril, MethodBox::NC};
+    // Captions of the method boxes, in the order of MethodBox.
+    static constexpr std::array<std::string_view, 12> kMethodCaptions = {
+        "Arizona", "Louisiana", "Iowa",    "Missouri",  "Mass",      "Oregon",
+        "Kentucky", "Utah",     "Alabama", "Wisconsin Prior to 4/1/14", "Wisconsin", "N.C."};
     int& methodBox(MethodBox b);
     static std::string_view methodCaption(MethodBox b);
 

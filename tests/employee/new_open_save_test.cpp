@@ -47,6 +47,35 @@ TEST_F(Employees, NameThatCannotBeAFileNameIsRefused) {
     EXPECT_EQ(filesIn(folder()), before);
 }
 
+// Cancelling the input box of New or the file dialog of Open leaves the
+// employee open, the sheet and the year as they were, and writes nothing; the
+// next calculation still saves to the employee's own files.
+TEST_F(Employees, CancelledNewOrOpenChangesNothing) {
+    ui().answerNo().answerInput("Smith");
+    sheet().mnuNew_Click();
+    calculate({"40"});
+    app().ledger.TotGross = Currency::fromUnits(12340000);
+    const std::string net = sheet().lbNet;
+    const std::string caption = sheet().Caption;
+    const auto files = filesIn(folder());
+    const std::string profile = readFile("Smith.use");
+
+    ui().clearShown();
+    ui().answerNo().answerInput("");  // the box cancelled
+    sheet().mnuNew_Click();
+    ui().answerFile(std::nullopt);    // the dialog cancelled (the prompt answered No)
+    sheet().mnuOpen_Click();
+
+    EXPECT_TRUE(ui().messages().empty());
+    EXPECT_EQ(app().UserFile, "Smith");
+    EXPECT_EQ(sheet().Caption, caption);
+    EXPECT_EQ(sheet().lbNet, net);
+    EXPECT_EQ(sheet().txtAmount[0], "40");
+    EXPECT_EQ(app().ledger.TotGross, Currency::fromUnits(12340000));
+    EXPECT_EQ(filesIn(folder()), files);
+    EXPECT_EQ(readFile("Smith.use"), profile);
+}
+
 TEST_F(Employees, OpenFromAnotherFolderMovesTheWorkingFolder) {
     ui().answerNo().answerInput("Smith");
     sheet().mnuNew_Click();

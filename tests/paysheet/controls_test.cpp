@@ -20,6 +20,9 @@
 #include "printing/dlg_print_set.h"
 #include "printing/frm_checks.h"
 #include "printing/print_heading.h"
+#include "shell/frm_about_spcl.h"
+#include "shell/frm_date.h"
+#include "shell/frm_date_main.h"
 #include "state/dialog_state.h"
 
 namespace qv::testing {
@@ -33,6 +36,7 @@ void scribble(Form& f, std::span<const Control> table) {
             if (c.text) *c.text(f, i) = "scribbled";
             if (c.check) *c.check(f, i) = 1 - *c.check(f, i);
             if (c.option) *c.option(f, i) = !*c.option(f, i);
+            if (c.date) *c.date(f, i) = Date{2001, 2, 3};
             if (c.visible) *c.visible(f, i) = !*c.visible(f, i);
             if (c.enabled) *c.enabled(f, i) = !*c.enabled(f, i);
         }
@@ -48,6 +52,7 @@ std::string firstDifference(Form& a, Form& b, std::span<const Control> table) {
             if (c.text && *c.text(a, i) != *c.text(b, i)) return name;
             if (c.check && *c.check(a, i) != *c.check(b, i)) return name;
             if (c.option && *c.option(a, i) != *c.option(b, i)) return name + " (option)";
+            if (c.date && !(*c.date(a, i) == *c.date(b, i))) return name + " (date)";
             if (c.visible && *c.visible(a, i) != *c.visible(b, i)) return name + " (visible)";
             if (c.enabled && *c.enabled(a, i) != *c.enabled(b, i)) return name + " (enabled)";
         }
@@ -97,6 +102,9 @@ TEST_F(ControlTables, EveryFormNamesEachControlOnceAndUnloadRestoresTheDesign) {
     check(app().frmChecks(), "frmChecks");
     check(app().dlgPrintSet(), "dlgPrintSet");
     check(app().form2(), "Form2");
+    check(app().frmDateMain(), "frmDateMain");
+    check(app().frmDate(), "frmDate");
+    check(app().frmAboutSpcl(), "frmAboutSpcl");
 }
 
 TEST_F(ControlTables, ThePaySheetMenusKeepTheirOrderAndRules) {

@@ -45,6 +45,13 @@ public:
     platform::ScriptedUi& ui() { return scripted_; }
     const std::filesystem::path& folder() const { return folder_; }
 
+    // Runs a command of the pay sheet as its menu does and answers `form`,
+    // the window it opens.
+    Form& openFromSheet(void (Form1::*command)(), Form& form) {
+        desktop_->run(desktop_->viewOf(sheet()), [this, command] { (sheet().*command)(); });
+        return form;
+    }
+
     // The window of a form's view; null while it has none.
     QWidget* windowOf(const Form& form) const {
         gui::View* v = desktop_->viewOf(form);

@@ -15,6 +15,14 @@
 #include <span>
 
 #include "employee/frm_save_user.h"
+#include "employee/frm_tax_info.h"
+#include "leave/dialog_vac.h"
+#include "local/dialog_city.h"
+#include "local/dialog_non_city.h"
+#include "printing/print_heading.h"
+#include "shell/frm_about_spcl.h"
+#include "shell/frm_date_main.h"
+#include "state/dialog_state.h"
 #include "gui/text.h"
 #include "paysheet/controls.h"
 #include "view_session.h"
@@ -24,6 +32,12 @@ using qv::Form;
 using qv::testing::ViewSession;
 
 namespace {
+
+// A window the pay sheet opens with one of its commands.
+template <void (qv::Form1::*Command)(), auto FormOf>
+Form& fromSheet(ViewSession& s) {
+    return s.openFromSheet(Command, (s.app().*FormOf)());
+}
 
 // Each view: how a user's session brings its window up, and its form's table.
 struct ViewCase {
@@ -42,6 +56,14 @@ const ViewCase kViews[] = {
          return s.app().frmSaveUser();
      },
      &qv::FrmSaveUser::controls},
+    {"profile", fromSheet<&qv::Form1::mnuUserInfo_Click, &qv::App::frmTaxInfo>, &qv::FrmTaxInfo::controls},
+    {"state tax", fromSheet<&qv::Form1::mnuStateTax_Click, &qv::App::dialogState>, &qv::DialogState::controls},
+    {"city tax", fromSheet<&qv::Form1::mnuCityTax_Click, &qv::App::dialogCity>, &qv::DialogCity::controls},
+    {"non-city tax", fromSheet<&qv::Form1::mnuNonCity_Click, &qv::App::dialogNonCity>, &qv::DialogNonCity::controls},
+    {"print heading", fromSheet<&qv::Form1::mnuHeader_Click, &qv::App::dialogHeader>, &qv::DialogHeader::controls},
+    {"leave balances", fromSheet<&qv::Form1::mnuVacation_Click, &qv::App::dialogVac>, &qv::DialogVac::controls},
+    {"pay date picker", fromSheet<&qv::Form1::txtWeek_Click, &qv::App::frmDateMain>, &qv::FrmDateMain::controls},
+    {"about", fromSheet<&qv::Form1::mnuAbout_Click, &qv::App::frmAboutSpcl>, &qv::FrmAboutSpcl::controls},
 };
 
 int elements(const Control& c) { return c.isArray() ? c.count : 1; }
@@ -95,6 +117,7 @@ private slots:
     void bindingCarriesValuesBothWays_data();
     void bindingCarriesValuesBothWays();
     void modalWindowHoldsThePaySheet();
+    void leaveBalanceFollowsTyping();
 };
 
 void ViewsTest::everyControlIsOnItsWindow_data() {
@@ -240,6 +263,25 @@ void ViewsTest::modalWindowHoldsThePaySheet() {
 
     clickThroughWindow(add);
     QVERIFY(!s.sheet().lbNet.empty());
+}
+
+void ViewsTest::leaveBalanceFollowsTyping() {
+    ViewSession s;
+    Form& leave = s.openFromSheet(&qv::Form1::mnuVacation_Click, s.app().dialogVac());
+    QWidget* window = s.windowOf(leave);
+    QVERIFY(window);
+    auto* start = window->findChild<QLineEdit*>(QStringLiteral("txtVacBal"));
+    auto* taken = window->findChild<QLineEdit*>(QStringLiteral("txtVcnt_0"));
+    auto* balance = window->findChild<QLabel*>(QStringLiteral("lbVacBal"));
+    QVERIFY(start && taken && balance);
+    start->selectAll();
+    QTest::keyClicks(start, QStringLiteral("10"));
+    QCOMPARE(balance->text(), QStringLiteral("10"));
+    // A letter is refused; the days follow every key.
+    taken->selectAll();
+    QTest::keyClicks(taken, QStringLiteral("1x.5"));
+    QCOMPARE(taken->text(), QStringLiteral("1.5"));
+    QCOMPARE(balance->text(), QStringLiteral("8.5"));
 }
 
 QTEST_MAIN(ViewsTest)

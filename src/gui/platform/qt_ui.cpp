@@ -1,9 +1,7 @@
 #include "gui/platform/qt_ui.h"
 
 #include <QApplication>
-#include <QDate>
 #include <QDesktopServices>
-#include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>

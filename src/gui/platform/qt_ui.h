@@ -1,6 +1,6 @@
 // The desktop's answers to the core: message boxes with the program's own
 // texts, titles and buttons, the input box, the file-open dialog, the printer
-// dialog, the date picker and the desktop's document opener.
+// dialog and the desktop's document opener.
 #pragma once
 
 #include <QString>

@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QIcon>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,7 +16,9 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include "gui/data_files.h"
 #include "gui/desktop.h"
+#include "gui/text.h"
 #include "gui/views/picture.h"
 #include "gui/widgets.h"
 #include "paysheet/form1.h"
@@ -23,6 +26,15 @@
 namespace qv::gui {
 
 namespace {
+
+// The picture buttons carry their shipped picture beside the caption; the
+// caption stays, so a missing picture costs nothing but the decoration.
+void withPicture(QPushButton* button, const char* file) {
+    const QString path = dataFile(QStringLiteral("buttons/") + QString::fromUtf8(file));
+    if (path.isEmpty()) return;
+    button->setIcon(QIcon(path));
+    button->setIconSize(QSize(24, 24));
+}
 
 // An amount shown right-aligned in a sunken field wide enough for
 // "$99,999.00", so the columns of figures line up.
@@ -107,8 +119,7 @@ QWidget* PaySheetView::buildHeading() {
 
     const int pictureHeight = fontMetrics().height() * 4;
     row->addWidget(new Picture(QStringLiteral("logo.svg"), pictureHeight, {}), 0, Qt::AlignVCenter);
-    row->addWidget(new Picture(QStringLiteral("title.svg"), pictureHeight, QString::fromUtf8(Form1::kTitle.data(),
-                                                                                        Form1::kTitle.size())),
+    row->addWidget(new Picture(QStringLiteral("title.svg"), pictureHeight, shown(Form1::kTitle)),
                    0, Qt::AlignVCenter);
     row->addStretch(1);
 
@@ -135,7 +146,7 @@ QWidget* PaySheetView::buildHours() {
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    auto* hours = new QGroupBox(QString::fromUtf8(Form1::kHoursFrame.data(), Form1::kHoursFrame.size()));
+    auto* hours = new QGroupBox(shown(Form1::kHoursFrame));
     auto* grid = new QGridLayout(hours);
     const int boxWidth = fontMetrics().horizontalAdvance(QStringLiteral("00000.00")) + 16;
     for (int i = 0; i < 8; ++i) {
@@ -163,12 +174,14 @@ QWidget* PaySheetView::buildHours() {
     grid->setColumnStretch(1, 1);
     layout->addWidget(hours);
 
-    auto* buttons = new QGroupBox(QString::fromUtf8(Form1::kButtonsFrame.data(), Form1::kButtonsFrame.size()));
+    auto* buttons = new QGroupBox(shown(Form1::kButtonsFrame));
     auto* row = new QHBoxLayout(buttons);
     auto* clear = w.make<QPushButton>("cmdClear");
     clear->setText(QStringLiteral("Clear"));
+    withPicture(clear, "clear.svg");
     auto* add = w.make<QPushButton>("cmdCal");
     add->setText(QStringLiteral("ADD"));
+    withPicture(add, "add.svg");
     QFont strong = add->font();
     strong.setBold(true);
     add->setFont(strong);
@@ -184,7 +197,7 @@ QWidget* PaySheetView::buildResults() {
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    auto* results = new QGroupBox(QString::fromUtf8(Form1::kResultsFrame.data(), Form1::kResultsFrame.size()));
+    auto* results = new QGroupBox(shown(Form1::kResultsFrame));
     auto* grid = new QGridLayout(results);
     grid->addWidget(captionLabel(w, "lbTaxTag", 12), 0, 0);
     grid->addWidget(amountLabel(w, "lbGross"), 0, 1);
@@ -220,7 +233,7 @@ QWidget* PaySheetView::buildResults() {
 
 QWidget* PaySheetView::buildTaxes() {
     Widgets w(Form1::controls());
-    auto* taxes = new QGroupBox(QString::fromUtf8(Form1::kTaxesFrame.data(), Form1::kTaxesFrame.size()));
+    auto* taxes = new QGroupBox(shown(Form1::kTaxesFrame));
     auto* grid = new QGridLayout(taxes);
     int row = 0;
     for (int i = 0; i <= 10; ++i, ++row) {
@@ -241,13 +254,21 @@ QWidget* PaySheetView::buildCommands() {
     auto* area = new QWidget;
     auto* row = new QHBoxLayout(area);
     row->setContentsMargins(0, 0, 0, 0);
-    const std::pair<std::string_view, const char*> buttons[] = {
-        {"Command1", "Vacation"}, {"cmdYear", "Year to Date"}, {"cmdPrint", "Print"}, {"cmdOT", "OverTime"}};
+    struct PictureButton {
+        std::string_view name;
+        const char* text;
+        const char* picture;
+    };
+    const PictureButton buttons[] = {{"Command1", "Vacation", "vacation.svg"},
+                                     {"cmdYear", "Year to Date", "year.svg"},
+                                     {"cmdPrint", "Print", "print.svg"},
+                                     {"cmdOT", "OverTime", "overtime.svg"}};
     auto* frame = new QGroupBox;
     auto* inFrame = new QHBoxLayout(frame);
-    for (const auto& [name, text] : buttons) {
+    for (const auto& [name, text, picture] : buttons) {
         auto* button = w.make<QPushButton>(name);
         button->setText(QString::fromUtf8(text));
+        withPicture(button, picture);
         inFrame->addWidget(button);
     }
     row->addWidget(frame);

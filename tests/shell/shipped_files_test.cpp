@@ -11,7 +11,7 @@
 #include <string>
 
 #include "common/file_io.h"
-#include "common/shipped_files.h"
+#include "shell/shipped_files.h"
 
 namespace qv {
 namespace {

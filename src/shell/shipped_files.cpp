@@ -1,4 +1,4 @@
-#include "common/shipped_files.h"
+#include "shell/shipped_files.h"
 
 #include <sys/stat.h>
 
