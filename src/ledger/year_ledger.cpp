@@ -68,6 +68,10 @@ bool recomputeYearSums(YearLedger& ledger, bool weekly) {
         for (std::size_t k = 0; k < kCurrencyColumns.size(); ++k)
             if (!addCurrency(ledger.*kCurrencySums[k], row.*kCurrencyColumns[k])) return false;
     }
+    return recomputeRowOnlySums(ledger);
+}
+
+bool recomputeRowOnlySums(YearLedger& ledger) {
     ledger.TotSdi = 0;
     ledger.TotSui = 0;
     ledger.TotCafe = 0;
@@ -163,6 +167,12 @@ bool LoadAnnual(App& app) {
         try {
             if (!content) throw RecordReadError(name, "cannot be read");
             readYearLedgerText(*content, name, weekly, app.ledger);
+            // The file's trailer brings every sum but SDI, SUI and cafeteria,
+            // which exist only in the rows. The totals window was filled from
+            // the rows held before the read; the stub and the check take the
+            // year's gross and net from it, so it must show what was read.
+            recomputeRowOnlySums(app.ledger);
+            app.frmYearTot().showSums();
         } catch (const RecordReadError&) {
             app.fileDamaged(app.pathOf(name));
             app.ui().message(corruptFileMessage(name));

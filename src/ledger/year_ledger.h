@@ -94,6 +94,10 @@ inline constexpr std::array<float YearLedger::*, 11> kLineSums = {
 // left (partial), as the program has always done.
 bool recomputeYearSums(YearLedger& ledger, bool weekly);
 
+// The SDI, SUI and cafeteria sums over all 53 slots, whatever the frequency:
+// the year file does not carry them, so they are summed from its rows.
+bool recomputeRowOnlySums(YearLedger& ledger);
+
 // The text of a grid cell: (slot, column) -> the cell's text.
 using LedgerCellText = std::function<const std::string&(int, float LedgerRow::*)>;
 

@@ -64,25 +64,33 @@ protected:
     std::unique_ptr<App> app;
 };
 
-// The YTD line takes gross and net from the totals window and the taxes and
-// deductions from the year sums. Printing reloads the ledger file; the totals
-// window was refreshed from the rows in memory (an unsaved posting) before
-// the file replaced them, so the two sources differ here.
-TEST_F(PrintCommands, YtdLineReadsTheTotalsWindow) {
+// Printing reloads the year file, and the YTD figures are the file's: gross
+// and net through the totals window, the taxes, deductions and the SDI line
+// from the sums. Whatever the memory held before (nothing in a fresh run, an
+// unsaved posting in a running one) must not show through either source.
+TEST_F(PrintCommands, YtdFiguresAreTheReloadedYearFile) {
     YearLedger saved;
-    saved.rows[0] = LedgerRow{"11/30/2018", 40, 30, 7, 15, 4, 0, 0, 0, 0, 0, 10, 0, 0, 500, 400, 0, 0, 0};
+    saved.rows[0] = LedgerRow{"11/30/2018", 40, 30, 7, 15, 4, 0, 0, 0, 0, 0, 10, 0, 0, 500, 400, 2.5f, 0, 0};
     ASSERT_TRUE(recomputeYearSums(saved, true));
     ASSERT_TRUE(replaceFile(dir / "JSMITH.yrw", yearLedgerFileText(saved, true)));
-    app->ledger.rows[0] = saved.rows[0];
-    app->ledger.rows[1] = LedgerRow{"12/7/2018", 50, 38, 9, 20, 5, 0, 0, 0, 0, 0, 17, 0, 0, 620, 480, 0, 0, 0};
+    const LedgerRow unsaved{"12/7/2018", 50, 38, 9, 20, 5, 0, 0, 0, 0, 0, 17, 0, 0, 620, 480, 4, 0, 0};
 
-    ASSERT_TRUE(PrintText(*app));
-    const std::string ytd = lineStarting("YTD  ");
-    // Columns 30, 50, 65 and 85: gross (window), taxes and deductions (sums), net (window).
-    EXPECT_EQ(ytd.substr(29, 7), "1120.00") << ytd;
-    EXPECT_EQ(ytd.substr(49, 6), "96.00 ") << ytd;
-    EXPECT_EQ(ytd.substr(64, 6), "10.00 ") << ytd;
-    EXPECT_EQ(ytd.substr(84, 6), "880.00") << ytd;
+    for (bool postedButNotSaved : {false, true}) {
+        SCOPED_TRACE(postedButNotSaved ? "an unsaved posting in memory" : "nothing in memory");
+        app->ledger = YearLedger{};
+        if (postedButNotSaved) {
+            app->ledger.rows[0] = saved.rows[0];
+            app->ledger.rows[1] = unsaved;
+        }
+        ASSERT_TRUE(PrintText(*app));
+        const std::string ytd = lineStarting("YTD  ");
+        // Columns 30, 50, 65 and 85: gross, taxes (SDI among them), deductions, net.
+        EXPECT_EQ(ytd.substr(29, 7), "500.00 ") << ytd;
+        EXPECT_EQ(ytd.substr(49, 6), "98.50 ") << ytd;
+        EXPECT_EQ(ytd.substr(64, 6), "10.00 ") << ytd;
+        EXPECT_EQ(ytd.substr(84, 6), "400.00") << ytd;
+        EXPECT_EQ(lineStarting("State Disability Ins").substr(114, 4), "2.50") << lineStarting("State Disability Ins");
+    }
     // Empty amount boxes were filled with "0" and print as ".00".
     EXPECT_EQ(app->form1().txtAmount[1], "0");
     EXPECT_EQ(lineStarting("Regular2 Earning").substr(49, 3), ".00");
