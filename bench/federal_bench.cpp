@@ -61,7 +61,7 @@ void BM_FederalWithholding(benchmark::State& state) {
         f.app.period.FedAllow = qv::FederalAllowance(f.app.federal, f.app.profile);
         f.app.period.FedWages = wages - f.app.period.FedAllow;
         f.app.period.FedTax = 0;
-        qv::GetFedTax(f.app);
+        qv::GetFedTax(f.app.federal, f.app.profile, f.app.period);
         benchmark::DoNotOptimize(f.app.period.FedTax);
     }
 }

@@ -7,6 +7,7 @@
 #include "paysheet/app.h"
 #include "platform/headless/scripted_ui.h"
 #include "state/dialog_state.h"
+#include "state/state_method_table.h"
 #include "state/state_methods.h"
 #include "state/state_settings.h"
 
@@ -44,7 +45,7 @@ void BM_OpeningAndOregonInMemory(benchmark::State& st) {
         d.OregonSet();
         d.fillVari();
         s.app.period.StateTax = 0.0f;
-        qv::GetOregonTax(s.app);
+        qv::GetOregonTax(qv::stateMethodInput(s.app), s.app.period);
         benchmark::DoNotOptimize(s.app.period.StateTax);
     }
 }
@@ -63,7 +64,7 @@ void BM_OpeningWithFileAndOregon(benchmark::State& st) {
         d.unload();
         d.ensureLoaded();
         s.app.period.StateTax = 0.0f;
-        qv::GetOregonTax(s.app);
+        qv::GetOregonTax(qv::stateMethodInput(s.app), s.app.period);
         benchmark::DoNotOptimize(s.app.period.StateTax);
     }
     std::filesystem::remove_all(folder);

@@ -67,7 +67,7 @@ int run(Session& s) {
     app.period.FedAllow = FederalAllowance(app.federal, app.profile);
     app.period.FedWages = sgl(ext(o.wageAmount) - ext(app.period.FedAllow));
     app.period.FedTax = 0;
-    GetFedTax(app);
+    GetFedTax(app.federal, app.profile, app.period);
     std::cout << formatNumber(roundCents(app.period.FedTax), kFmtAmount) << "\n";
     return kOk;
 }

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "common/numbers.h"
-#include "paysheet/app.h"
+#include "paysheet/model.h"
 
 namespace qv {
 namespace {
@@ -24,10 +24,10 @@ void bracketSearch(const FedTable& t, float w, float& tax) {
     if (w > top.Over) tax = sgl((W - ext(top.ExcessOver)) * ext(top.Rate) + ext(top.Base));
 }
 
-void searchTables(App& app, const FedTable& biWeekly, const FedTable& weekly) {
-    const float w = app.period.FedWages;
-    if (app.profile.BiWeekly) bracketSearch(biWeekly, w, app.period.FedTax);
-    if (app.profile.Weekly) bracketSearch(weekly, w, app.period.FedTax);
+void searchTables(const EmployeeProfile& e, const FedTable& biWeekly, const FedTable& weekly, PayPeriod& p) {
+    const float w = p.FedWages;
+    if (e.BiWeekly) bracketSearch(biWeekly, w, p.FedTax);
+    if (e.Weekly) bracketSearch(weekly, w, p.FedTax);
 }
 
 }  // namespace
@@ -49,13 +49,17 @@ float FedTableTax(const FedTable& table, float wages) {
     return tax;
 }
 
-void GetFedSingle(App& app) { searchTables(app, app.federal.FedBiwSingle, app.federal.FedWkSingle); }
+void GetFedSingle(const FederalTables& t, const EmployeeProfile& e, PayPeriod& p) {
+    searchTables(e, t.FedBiwSingle, t.FedWkSingle, p);
+}
 
-void GetFedMarried(App& app) { searchTables(app, app.federal.FedBiwMarried, app.federal.FedWkMarried); }
+void GetFedMarried(const FederalTables& t, const EmployeeProfile& e, PayPeriod& p) {
+    searchTables(e, t.FedBiwMarried, t.FedWkMarried, p);
+}
 
-void GetFedTax(App& app) {
-    if (app.profile.FedStatus == "Single") GetFedSingle(app);
-    else GetFedMarried(app);
+void GetFedTax(const FederalTables& t, const EmployeeProfile& e, PayPeriod& p) {
+    if (e.FedStatus == "Single") GetFedSingle(t, e, p);
+    else GetFedMarried(t, e, p);
 }
 
 }  // namespace qv

@@ -1,21 +1,19 @@
 // Federal income tax withholding by the percentage method.
 //
 // How the calculation uses this (in its order):
-//   app.period.FedAllow = FederalAllowance(app.federal, app.profile);
+//   period.FedAllow = FederalAllowance(tables, profile);
 //   ... gross pay, K plan, pension, taxable wages ...
-//   app.period.FedWages = TaxableWages - PensionAmt - FedAllow - CafeAmt;
-//   app.period.FedTax = 0;
-//   if (app.profile.FedExempt == 0) GetFedTax(app);   // GetFedSingle or GetFedMarried
+//   period.FedWages = TaxableWages - PensionAmt - FedAllow - CafeAmt;
+//   period.FedTax = 0;
+//   if (profile.FedExempt == 0) GetFedTax(tables, profile, period);
 // Rounding to cents, the additional withholding and the exempt case stay with
 // the calculation.
 #pragma once
 
 #include "federal/federal_tables.h"
+#include "paysheet/model.h"
 
 namespace qv {
-
-class App;
-struct EmployeeProfile;
 
 // The allowance amount subtracted from the federal wages: the table entry for
 // the profile's `FedExemptions` (read as a number) and `FedStatus`, doubled
@@ -31,16 +29,16 @@ float FederalAllowance(const FederalTables& tables, const EmployeeProfile& profi
 // wages, give 0. Arithmetic in extended precision, the result a single.
 float FedTableTax(const FedTable& table, float wages);
 
-// Reads app.period.FedWages and the profile's `BiWeekly`/`Weekly`, and sets
-// app.period.FedTax from `FedBiwSingle` / `FedWkSingle` (a bracket that matches
+// Reads period.FedWages and the profile's `BiWeekly`/`Weekly`, and sets
+// period.FedTax from `FedBiwSingle` / `FedWkSingle` (a bracket that matches
 // overwrites FedTax; no match leaves it as it was, which the calculation has
 // set to 0). With neither frequency set, FedTax is left alone.
-void GetFedSingle(App& app);
+void GetFedSingle(const FederalTables& t, const EmployeeProfile& e, PayPeriod& period);
 // The same with `FedBiwMarried` / `FedWkMarried`.
-void GetFedMarried(App& app);
+void GetFedMarried(const FederalTables& t, const EmployeeProfile& e, PayPeriod& period);
 
 // GetFedSingle when `FedStatus` is exactly "Single", GetFedMarried for every
 // other status.
-void GetFedTax(App& app);
+void GetFedTax(const FederalTables& t, const EmployeeProfile& e, PayPeriod& period);
 
 }  // namespace qv

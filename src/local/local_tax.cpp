@@ -4,7 +4,6 @@
 #include <array>
 
 #include "common/numbers.h"
-#include "paysheet/app.h"
 #include "state/bracket_table.h"
 
 namespace qv {
@@ -21,17 +20,14 @@ NumOrText withheld(long double tax) { return NumOrText(sgl(tax < 0 ? 0.0L : tax)
 
 }  // namespace
 
-void GetLocalTax(App& app) {
-    PayPeriod& p = app.period;
-    const EmployeeProfile& e = app.profile;
+void GetLocalTax(const EmployeeProfile& e, const CityTaxTables& t, const NonCityTable& nonCity, PayPeriod& p) {
     p.LocalTax = NumOrText(0.0f);
     if (!e.BiWeekly && !e.Weekly) return;
     if (e.NonCity == 1) {
-        GetNonCityTax(app);
+        GetNonCityTax(e, nonCity, p);
         return;
     }
 
-    const CityTaxTables& t = app.city;
     const bool single = e.StateStatus == "Single";
     const BracketColumns table = single ? BracketColumns{t.CityMinBS, t.CityAmtBS, t.CityPerBS}
                                         : BracketColumns{t.CityMinBM, t.CityAmtBM, t.CityPerBM};
@@ -43,10 +39,7 @@ void GetLocalTax(App& app) {
                  [&](const BracketRow& row) { p.LocalTax = withheld(excessTax(row, p.CityWage)); });
 }
 
-void GetNonCityTax(App& app) {
-    PayPeriod& p = app.period;
-    const EmployeeProfile& e = app.profile;
-    const NonCityTable& t = app.nonCity;
+void GetNonCityTax(const EmployeeProfile& e, const NonCityTable& t, PayPeriod& p) {
     if (!e.BiWeekly && !e.Weekly) return;
     const auto& mins = e.BiWeekly ? t.NonMinBi : t.NonMinWk;
     const auto& exps = e.BiWeekly ? t.NonExpBi : t.NonExpWk;

@@ -1,7 +1,5 @@
 #include "paysheet/fica.h"
 
-#include "paysheet/app.h"
-#include "state/dialog_state.h"
 
 namespace qv {
 
@@ -64,42 +62,23 @@ float insuranceAmount(bool useBase, float wageBase, float percent, Currency totG
 }  // namespace qv
 
 namespace qv {
-namespace {
-Currency yearGross(App& app) { return app.ledger.TotGross; }
 
-// A box of the state settings as a single; a text that is not a number
-// leaves the value as it was.
-void readBox(const std::string& text, float& value) {
-    if (auto v = convertSingle(text)) value = *v;
-}
-}  // namespace
-
-void GetSocSec(App& app) {
-    PayPeriod& p = app.period;
-    const SocSecResult r =
-        socialSecurity(yearGross(app), p.GrossPay, p.CafeAmt, app.profile.HealthIns, app.profile.SelfEmp == 1);
+void GetSocSec(Currency yearGross, const EmployeeProfile& e, PayPeriod& p) {
+    const SocSecResult r = socialSecurity(yearGross, p.GrossPay, p.CafeAmt, e.HealthIns, e.SelfEmp == 1);
     p.SsWages = r.SsWages;
     p.SsRoom = r.SsRoom;
     p.SocSec = r.SocSec;
 }
 
-void GetMedicare(App& app) {
-    PayPeriod& p = app.period;
-    p.Medicare = medicareTax(p.GrossPay, app.profile.HealthIns, p.CafeAmt, app.profile.SelfEmp == 1);
+void GetMedicare(const EmployeeProfile& e, PayPeriod& p) {
+    p.Medicare = medicareTax(p.GrossPay, e.HealthIns, p.CafeAmt, e.SelfEmp == 1);
 }
 
-void GetSDI_SUI(App& app) {
-    PayPeriod& p = app.period;
-    StateTaxSettings& s = app.state;
-    DialogState& d = app.dialogState();
-    d.ensureLoaded();
-    readBox(d.txtStateAdj, s.StateAdj);
-    readBox(d.txtCalAllow, s.CalAllow);
-    const Currency tot = yearGross(app);
-    p.SdiYtdWages = sgl((tot + Currency::fromSingle(p.GrossPay)).toLongDouble());
-    p.SuiYtdWages = sgl((tot + Currency::fromSingle(p.GrossPay)).toLongDouble());
-    p.SdiAmt = insuranceAmount(d.ckSDI == 1, s.SDIWageBase, s.SDIPercent, tot, p.GrossPay, p.SdiYtdWages);
-    p.SuiAmt = insuranceAmount(d.ckSUI == 1, s.SUIWageBase, s.SUIPercent, tot, p.GrossPay, p.SuiYtdWages);
+void GetSDI_SUI(const StateTaxSettings& s, InsuranceBases use, Currency yearGross, PayPeriod& p) {
+    p.SdiYtdWages = sgl((yearGross + Currency::fromSingle(p.GrossPay)).toLongDouble());
+    p.SuiYtdWages = sgl((yearGross + Currency::fromSingle(p.GrossPay)).toLongDouble());
+    p.SdiAmt = insuranceAmount(use.sdi, s.SDIWageBase, s.SDIPercent, yearGross, p.GrossPay, p.SdiYtdWages);
+    p.SuiAmt = insuranceAmount(use.sui, s.SUIWageBase, s.SUIPercent, yearGross, p.GrossPay, p.SuiYtdWages);
 }
 
 }  // namespace qv

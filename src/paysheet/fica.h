@@ -3,10 +3,10 @@
 #pragma once
 
 #include "common/numbers.h"
+#include "paysheet/model.h"
+#include "state/state_settings.h"
 
 namespace qv {
-
-class App;
 
 inline constexpr double kSocSecWageBase = 117000;
 inline constexpr double kSocSecRate = 0.062;
@@ -33,9 +33,18 @@ float medicareTax(float grossPay, float healthIns, float cafeAmt, bool selfEmp);
 float insuranceAmount(bool useBase, float wageBase, float percent, Currency totGross, float grossPay,
                       float ytdWages);
 
-// The pay sheet's computations on the process-wide records.
-void GetSocSec(App& app);
-void GetMedicare(App& app);
-void GetSDI_SUI(App& app);
+// The period's Social Security and Medicare; `yearGross` is the year's gross
+// pay so far, without this period.
+void GetSocSec(Currency yearGross, const EmployeeProfile& e, PayPeriod& p);
+void GetMedicare(const EmployeeProfile& e, PayPeriod& p);
+
+// Whether SDI and SUI are a percentage up to a wage base ("Use Base" in the
+// state dialog) or a flat amount.
+struct InsuranceBases {
+    bool sdi = false;
+    bool sui = false;
+};
+// The period's SDI and SUI from the state settings' rates and bases.
+void GetSDI_SUI(const StateTaxSettings& s, InsuranceBases use, Currency yearGross, PayPeriod& p);
 
 }  // namespace qv

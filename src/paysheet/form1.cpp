@@ -135,6 +135,15 @@ void Form1::resetControls() {
     programEnded = false;
 }
 
+void Form1::clearResultLabels() {
+    lbGross.clear();
+    lbNet.clear();
+    lbTaxes.clear();
+    lbDeduct.clear();
+    lbOverT.clear();
+    lbTips.clear();
+}
+
 void Form1::Form_Load() {
     App& a = app();
     // 1.
@@ -143,23 +152,9 @@ void Form1::Form_Load() {
     txtWeek = shortDate(a.clock().today());
     // 3.
     a.DefaultRate = 7.5f;
-    PayPeriod& p = a.period;
-    p.TaxableWages = 0;
-    p.NetPay = 0;
-    p.FedTax = 0;
-    p.SdiAmt = 0;
-    p.SuiAmt = 0;
-    p.StateTax = NumOrText(0.0f);
-    p.LocalTax = NumOrText(0.0f);
-    p.TaxDeduct = NumOrText(0.0f);
-    p.TotDeduct = NumOrText(0.0f);
+    a.period.clearResults();
     // 4.
-    lbGross.clear();
-    lbNet.clear();
-    lbTaxes.clear();
-    lbDeduct.clear();
-    lbOverT.clear();
-    lbTips.clear();
+    clearResultLabels();
     // 5.
     lbTaxVer = a.federal.FedTableVer;
     // 6.

@@ -91,6 +91,8 @@ public:
     void txtAmount_GotFocus(int index);
 
     CalcOutcome cmdCal_Click();
+    // The gross, net, taxes, deductions, overtime and tips labels emptied.
+    void clearResultLabels();
     void cmdClear_Click();
     void mnuClear_Click();
 

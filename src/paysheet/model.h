@@ -100,6 +100,26 @@ struct PayPeriod {
     // Working values of the state and local methods.
     float StateWage = 0;
     float CityWage = 0;
+
+    // Every result a calculation builds up back to 0, the state and local
+    // taxes and the two sums as the number 0: at start, before each
+    // calculation and when the sheet is cleared.
+    void clearResults() {
+        TaxableWages = 0;
+        GrossPay = 0;
+        NetPay = 0;
+        FedTax = 0;
+        SocSec = 0;
+        Medicare = 0;
+        SdiAmt = 0;
+        SuiAmt = 0;
+        SdiYtdWages = 0;
+        SuiYtdWages = 0;
+        StateTax = NumOrText(0.0f);
+        LocalTax = NumOrText(0.0f);
+        TaxDeduct = NumOrText(0.0f);
+        TotDeduct = NumOrText(0.0f);
+    }
 };
 
 }  // namespace qv

@@ -15,6 +15,7 @@
 #include "employee/profile_files.h"
 #include "paysheet/app.h"
 #include "paysheet/form1.h"
+#include "state/state_method_table.h"
 #include "state/state_settings.h"
 
 namespace qv {
@@ -78,7 +79,7 @@ void DialogState::designedControls() {
 
     ckNoStateTax = ckSDI = ckSUI = ckRoundOff = ckSpouse = 0;
     ckSpouseVisible = false;
-    for (MethodBox b : kMethodBoxes) methodBox(b) = 0;
+    uncheckMethodBoxes();
 
     Label.fill(std::string());
     LabelVisible.fill(true);
@@ -138,18 +139,18 @@ std::span<const Control> DialogState::controls() {
         control<&D::ckSUI>("ckSUI").caption(kUseBaseCaption).onClick<&D::ckSUI_Click>(),
         control<&D::ckRoundOff>("ckRoundOff").caption(kRoundOffCaption),
         control<&D::ckSpouse>("ckSpouse").caption(kSpouseCaption).tip(kSpouseTip).visibleBy<&D::ckSpouseVisible>().onClick<&D::ckSpouse_Click>(),
-        control<&D::ckAriz>("ckAriz").caption(kMethodCaptions[0]).onMouseDown<&D::ckAriz_MouseDown>(),
-        control<&D::ckLouis>("ckLouis").caption(kMethodCaptions[1]).onMouseDown<&D::ckLouis_MouseDown>(),
-        control<&D::ckIowa>("ckIowa").caption(kMethodCaptions[2]).onMouseDown<&D::ckIowa_MouseDown>(),
-        control<&D::ckMissouri>("ckMissouri").caption(kMethodCaptions[3]).onMouseDown<&D::ckMissouri_MouseDown>(),
-        control<&D::ckMass>("ckMass").caption(kMethodCaptions[4]).onMouseDown<&D::ckMass_MouseDown>(),
-        control<&D::ckOregon>("ckOregon").caption(kMethodCaptions[5]).onMouseDown<&D::ckOregon_MouseDown>(),
-        control<&D::ckKentucky>("ckKentucky").caption(kMethodCaptions[6]).onMouseDown<&D::ckKentucky_MouseDown>(),
-        control<&D::ckUtah>("ckUtah").caption(kMethodCaptions[7]).onMouseDown<&D::ckUtah_MouseDown>(),
-        control<&D::ckAlabama>("ckAlabama").caption(kMethodCaptions[8]).onMouseDown<&D::ckAlabama_MouseDown>(),
-        control<&D::ckWiscon>("ckWiscon").caption(kMethodCaptions[9]).onMouseDown<&D::ckWiscon_MouseDown>(),
-        control<&D::ckWisconApril>("ckWisconApril").caption(kMethodCaptions[10]).onMouseDown<&D::ckWisconApril_MouseDown>(),
-        control<&D::ckNC>("ckNC").caption(kMethodCaptions[11]).onMouseDown<&D::ckNC_MouseDown>(),
+        control<&D::ckAriz>("ckAriz").caption(stateMethod(MethodBox::Ariz).caption).onMouseDown<&D::ckAriz_MouseDown>(),
+        control<&D::ckLouis>("ckLouis").caption(stateMethod(MethodBox::Louis).caption).onMouseDown<&D::ckLouis_MouseDown>(),
+        control<&D::ckIowa>("ckIowa").caption(stateMethod(MethodBox::Iowa).caption).onMouseDown<&D::ckIowa_MouseDown>(),
+        control<&D::ckMissouri>("ckMissouri").caption(stateMethod(MethodBox::Missouri).caption).onMouseDown<&D::ckMissouri_MouseDown>(),
+        control<&D::ckMass>("ckMass").caption(stateMethod(MethodBox::Mass).caption).onMouseDown<&D::ckMass_MouseDown>(),
+        control<&D::ckOregon>("ckOregon").caption(stateMethod(MethodBox::Oregon).caption).onMouseDown<&D::ckOregon_MouseDown>(),
+        control<&D::ckKentucky>("ckKentucky").caption(stateMethod(MethodBox::Kentucky).caption).onMouseDown<&D::ckKentucky_MouseDown>(),
+        control<&D::ckUtah>("ckUtah").caption(stateMethod(MethodBox::Utah).caption).onMouseDown<&D::ckUtah_MouseDown>(),
+        control<&D::ckAlabama>("ckAlabama").caption(stateMethod(MethodBox::Alabama).caption).onMouseDown<&D::ckAlabama_MouseDown>(),
+        control<&D::ckWiscon>("ckWiscon").caption(stateMethod(MethodBox::Wiscon).caption).onMouseDown<&D::ckWiscon_MouseDown>(),
+        control<&D::ckWisconApril>("ckWisconApril").caption(stateMethod(MethodBox::WisconApril).caption).onMouseDown<&D::ckWisconApril_MouseDown>(),
+        control<&D::ckNC>("ckNC").caption(stateMethod(MethodBox::NC).caption).onMouseDown<&D::ckNC_MouseDown>(),
         // Label1 .. Label28 kept at their number; Label27 is an array of its own.
         control<&D::Label>("Label")
             .numbered()
@@ -174,25 +175,9 @@ std::span<const Control> DialogState::controls() {
 
 void DialogState::resetControls() { resetToDesign(*this, app()); }
 
-int& DialogState::methodBox(MethodBox b) {
-    switch (b) {
-        case MethodBox::Ariz: return ckAriz;
-        case MethodBox::Louis: return ckLouis;
-        case MethodBox::Iowa: return ckIowa;
-        case MethodBox::Missouri: return ckMissouri;
-        case MethodBox::Mass: return ckMass;
-        case MethodBox::Oregon: return ckOregon;
-        case MethodBox::Kentucky: return ckKentucky;
-        case MethodBox::Utah: return ckUtah;
-        case MethodBox::Alabama: return ckAlabama;
-        case MethodBox::Wiscon: return ckWiscon;
-        case MethodBox::WisconApril: return ckWisconApril;
-        case MethodBox::NC: return ckNC;
-    }
-    return ckAriz;
-}
+int& DialogState::methodBox(MethodBox b) { return this->*stateMethod(b).checkBox; }
 
-std::string_view DialogState::methodCaption(MethodBox b) { return kMethodCaptions[static_cast<std::size_t>(b)]; }
+std::string_view DialogState::methodCaption(MethodBox b) { return stateMethod(b).caption; }
 
 
 // ---- Opening and the menu ----
@@ -212,27 +197,19 @@ void DialogState::Form_Load() {
 }
 
 void DialogState::runCheckedPresets(bool showLouisPrior) {
-    // Each test sees the boxes as the presets before it left them.
-    if (ckLouis) {
-        if (showLouisPrior) setLouisPriorVisible(true);
-        LouisianaSet();
+    // Each preset sees the boxes as the presets before it left them.
+    for (const StateMethodRow& m : kStateMethods) {
+        if (!(this->*m.checkBox) || !m.preset) continue;
+        if (showLouisPrior && m.priorTax) setLouisPriorVisible(true);
+        (this->*m.preset)();
     }
-    if (ckIowa) IowaSet();
-    if (ckMissouri) MissouriSet();
-    if (ckMass) MassSet();
-    if (ckOregon) OregonSet();
-    if (ckUtah) UtahSet();
-    if (ckAlabama) AlabamaSet();
-    if (ckKentucky) KentuckySet();
-    if (ckWiscon) WisconsinSet();
-    if (ckWisconApril) WisconsinAprilSet();
-    if (ckNC) NCSet();
 }
 
 void DialogState::ShowFromMenu() {
     show();
     runCheckedPresets(false);
-    if (ckMissouri || ckUtah) ckSpouseVisible = true;
+    for (const StateMethodRow& m : kStateMethods)
+        if (m.showsSpouse && this->*m.checkBox) ckSpouseVisible = true;
 }
 
 // ---- Buttons ----
@@ -251,7 +228,7 @@ void DialogState::CancelButton_Click() { unload(); }
 
 void DialogState::cmdDefault_Click() {
     setCheck(ckNoStateTax, 0);
-    for (MethodBox b : kMethodBoxes) methodBox(b) = 0;
+    uncheckMethodBoxes();
     setLouisPriorVisible(false);
     hideSpouse();
     ckRoundOff = 0;
@@ -343,7 +320,7 @@ void DialogState::ckNoStateTax_Click() {
     setCheck(ckSUI, s.SUIUseBase);
     if (ckNoStateTax) {
         ckRoundOff = s.RoundState ? 1 : 0;
-        for (MethodBox b : kMethodBoxes) methodBox(b) = 0;
+        uncheckMethodBoxes();
         setLouisPriorVisible(false);
         hideSpouse();
     }
@@ -380,147 +357,46 @@ void DialogState::ckSpouse_Click() {
 // ---- Method boxes pressed with the mouse ----
 
 void DialogState::pressMethodBox(MethodBox b) {
-    switch (b) {
-        case MethodBox::Ariz: ckAriz_MouseDown(); break;
-        case MethodBox::Louis: ckLouis_MouseDown(); break;
-        case MethodBox::Iowa: ckIowa_MouseDown(); break;
-        case MethodBox::Missouri: ckMissouri_MouseDown(); break;
-        case MethodBox::Mass: ckMass_MouseDown(); break;
-        case MethodBox::Oregon: ckOregon_MouseDown(); break;
-        case MethodBox::Kentucky: ckKentucky_MouseDown(); break;
-        case MethodBox::Utah: ckUtah_MouseDown(); break;
-        case MethodBox::Alabama: ckAlabama_MouseDown(); break;
-        case MethodBox::Wiscon: ckWiscon_MouseDown(); break;
-        case MethodBox::WisconApril: ckWisconApril_MouseDown(); break;
-        case MethodBox::NC: ckNC_MouseDown(); break;
-    }
+    methodBoxDown(b);
     int& box = methodBox(b);
     box = box ? 0 : 1;
 }
 
+void DialogState::uncheckMethodBoxes() {
+    for (const StateMethodRow& m : kStateMethods) this->*m.checkBox = 0;
+}
+
 void DialogState::clearOtherMethodBoxes(MethodBox pressed) {
-    for (MethodBox b : kMethodBoxes)
-        if (b != pressed) methodBox(b) = 0;
+    for (const StateMethodRow& m : kStateMethods)
+        if (m.box != pressed) this->*m.checkBox = 0;
     setCheck(ckNoStateTax, 0);
 }
 
-namespace {
-void showBiweeklyLabels(DialogState& d, bool visible) {
-    d.LabelVisible[19] = d.LabelVisible[20] = d.LabelVisible[21] = visible;
-}
-}  // namespace
-
-void DialogState::ckAriz_MouseDown() {
-    clearOtherMethodBoxes(MethodBox::Ariz);
-    setLouisPriorVisible(false);
-    hideSpouse();
-    ckRoundOff = 0;
-    showBiweeklyLabels(*this, true);
-}
-
-void DialogState::ckLouis_MouseDown() {
-    clearOtherMethodBoxes(MethodBox::Louis);
-    setLouisPriorVisible(true);
-    hideSpouse();
-    ckRoundOff = 0;
-    showBiweeklyLabels(*this, true);
-    LouisianaSet();
+void DialogState::methodBoxDown(MethodBox b) {
+    const StateMethodRow& m = stateMethod(b);
+    const bool wasChecked = this->*m.checkBox != 0;
+    clearOtherMethodBoxes(b);
+    setLouisPriorVisible(m.priorTax != nullptr);
+    if (!m.showsSpouse) hideSpouse();
+    else if (!wasChecked) ckSpouseVisible = true;
+    ckRoundOff = m.roundsOnPress ? 1 : 0;
+    LabelVisible[19] = LabelVisible[20] = LabelVisible[21] = m.biWeeklyLabels;
+    if (m.preset) (this->*m.preset)();
+    if (wasChecked && m.uncheck) (this->*m.uncheck)();
 }
 
-void DialogState::ckIowa_MouseDown() {
-    clearOtherMethodBoxes(MethodBox::Iowa);
-    setLouisPriorVisible(false);
-    hideSpouse();
-    showBiweeklyLabels(*this, false);
-    IowaSet();
-}
-
-void DialogState::ckMissouri_MouseDown() {
-    const bool wasChecked = ckMissouri != 0;
-    clearOtherMethodBoxes(MethodBox::Missouri);
-    setLouisPriorVisible(false);
-    if (!wasChecked) ckSpouseVisible = true;
-    showBiweeklyLabels(*this, true);
-    MissouriSet();
-}
-
-void DialogState::ckMass_MouseDown() {
-    clearOtherMethodBoxes(MethodBox::Mass);
-    setLouisPriorVisible(false);
-    hideSpouse();
-    ckRoundOff = 0;
-    showBiweeklyLabels(*this, true);
-    MassSet();
-}
-
-void DialogState::ckOregon_MouseDown() {
-    clearOtherMethodBoxes(MethodBox::Oregon);
-    setLouisPriorVisible(false);
-    hideSpouse();
-    ckRoundOff = 0;
-    showBiweeklyLabels(*this, true);
-    OregonSet();
-}
-
-void DialogState::ckKentucky_MouseDown() {
-    const bool wasChecked = ckKentucky != 0;
-    clearOtherMethodBoxes(MethodBox::Kentucky);
-    setLouisPriorVisible(false);
-    hideSpouse();
-    ckRoundOff = 0;
-    showBiweeklyLabels(*this, true);
-    KentuckySet();
-    if (wasChecked) {
-        Frame3Visible = true;
-        LabelVisible[13] = true;
-    }
-}
-
-void DialogState::ckUtah_MouseDown() {
-    const bool wasChecked = ckUtah != 0;
-    clearOtherMethodBoxes(MethodBox::Utah);
-    setLouisPriorVisible(false);
-    if (!wasChecked) ckSpouseVisible = true;
-    ckRoundOff = 0;
-    showBiweeklyLabels(*this, true);
-    UtahSet();
-}
-
-void DialogState::ckAlabama_MouseDown() {
-    clearOtherMethodBoxes(MethodBox::Alabama);
-    setLouisPriorVisible(false);
-    hideSpouse();
-    ckRoundOff = 0;
-    showBiweeklyLabels(*this, true);
-    AlabamaSet();
-}
-
-void DialogState::ckWiscon_MouseDown() {
-    clearOtherMethodBoxes(MethodBox::Wiscon);
-    setLouisPriorVisible(false);
-    hideSpouse();
-    ckRoundOff = 0;
-    showBiweeklyLabels(*this, true);
-    WisconsinSet();
-}
-
-void DialogState::ckWisconApril_MouseDown() {
-    clearOtherMethodBoxes(MethodBox::WisconApril);
-    setLouisPriorVisible(false);
-    hideSpouse();
-    ckRoundOff = 0;
-    showBiweeklyLabels(*this, true);
-    WisconsinAprilSet();
-}
-
-void DialogState::ckNC_MouseDown() {
-    clearOtherMethodBoxes(MethodBox::NC);
-    setLouisPriorVisible(false);
-    hideSpouse();
-    ckRoundOff = 1;
-    showBiweeklyLabels(*this, true);
-    NCSet();
-}
+void DialogState::ckAriz_MouseDown() { methodBoxDown(MethodBox::Ariz); }
+void DialogState::ckLouis_MouseDown() { methodBoxDown(MethodBox::Louis); }
+void DialogState::ckIowa_MouseDown() { methodBoxDown(MethodBox::Iowa); }
+void DialogState::ckMissouri_MouseDown() { methodBoxDown(MethodBox::Missouri); }
+void DialogState::ckMass_MouseDown() { methodBoxDown(MethodBox::Mass); }
+void DialogState::ckOregon_MouseDown() { methodBoxDown(MethodBox::Oregon); }
+void DialogState::ckKentucky_MouseDown() { methodBoxDown(MethodBox::Kentucky); }
+void DialogState::ckUtah_MouseDown() { methodBoxDown(MethodBox::Utah); }
+void DialogState::ckAlabama_MouseDown() { methodBoxDown(MethodBox::Alabama); }
+void DialogState::ckWiscon_MouseDown() { methodBoxDown(MethodBox::Wiscon); }
+void DialogState::ckWisconApril_MouseDown() { methodBoxDown(MethodBox::WisconApril); }
+void DialogState::ckNC_MouseDown() { methodBoxDown(MethodBox::NC); }
 
 // ---- Typing ----
 
@@ -564,18 +440,7 @@ bool DialogState::fillVari() {
             read(txtSUIpercent, s.SUIPercent, boxNumber)(txtSUIwageBase, s.SUIWageBase, boxNumber);
             s.SDIUseBase = flag(ckSDI);
             s.SUIUseBase = flag(ckSUI);
-            s.UseAriz = flag(ckAriz);
-            s.UseLouis = flag(ckLouis);
-            s.UseIowa = flag(ckIowa);
-            s.UseMass = flag(ckMass);
-            s.UseOregon = flag(ckOregon);
-            s.UseUtah = flag(ckUtah);
-            s.UseAlabama = flag(ckAlabama);
-            s.UseWiscon = flag(ckWiscon);
-            s.UseWisconApril = flag(ckWisconApril);
-            s.UseNC = flag(ckNC);
-            s.UseKentucky = flag(ckKentucky);
-            s.UseMissouri = flag(ckMissouri);
+            for (const StateMethodRow& m : kStateMethods) s.*m.flag = flag(this->*m.checkBox);
             s.SpouseWorks = flag(ckSpouse);
             s.RoundState = flag(ckRoundOff);
         }));
@@ -609,18 +474,7 @@ void DialogState::boxesFromRecord() {
 void DialogState::methodBoxesFromRecord() {
     const StateTaxSettings& s = app().state;
     // Method boxes answer only to the mouse: setting them from code runs nothing.
-    ckAriz = s.UseAriz ? 1 : 0;
-    ckLouis = s.UseLouis ? 1 : 0;
-    ckIowa = s.UseIowa ? 1 : 0;
-    ckMass = s.UseMass ? 1 : 0;
-    ckOregon = s.UseOregon ? 1 : 0;
-    ckUtah = s.UseUtah ? 1 : 0;
-    ckAlabama = s.UseAlabama ? 1 : 0;
-    ckWiscon = s.UseWiscon ? 1 : 0;
-    ckWisconApril = s.UseWisconApril ? 1 : 0;
-    ckNC = s.UseNC ? 1 : 0;
-    ckKentucky = s.UseKentucky ? 1 : 0;
-    ckMissouri = s.UseMissouri ? 1 : 0;
+    for (const StateMethodRow& m : kStateMethods) this->*m.checkBox = s.*m.flag ? 1 : 0;
     setCheck(ckSpouse, s.SpouseWorks);
     ckRoundOff = s.RoundState ? 1 : 0;
 }

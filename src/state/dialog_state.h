@@ -4,7 +4,7 @@
 // StateTaxSettings; fillVari copies them into the record.
 //
 // The state presets (OregonSet ... NCSet) are members of this form, defined
-// one file per state under state/methods/. They work on the boxes through the
+// one file per state under state/presets/. They work on the boxes through the
 // helpers in the "preset helpers" section below.
 #pragma once
 
@@ -79,14 +79,6 @@ public:
 
     // ---- The method boxes as a set ----
     enum class MethodBox { Ariz, Louis, Iowa, Missouri, Mass, Oregon, Kentucky, Utah, Alabama, Wiscon, WisconApril, NC };
-    static constexpr std::array<MethodBox, 12> kMethodBoxes = {
-        MethodBox::Ariz,    MethodBox::Louis,   MethodBox::Iowa,     MethodBox::Missouri,
-        MethodBox::Mass,    MethodBox::Oregon,  MethodBox::Kentucky, MethodBox::Utah,
-        MethodBox::Alabama, MethodBox::Wiscon,  MethodBox::WisconApril, MethodBox::NC};
-    // Captions of the method boxes, in the order of MethodBox.
-    static constexpr std::array<std::string_view, 12> kMethodCaptions = {
-        "Arizona", "Louisiana", "Iowa",    "Missouri",  "Mass",      "Oregon",
-        "Kentucky", "Utah",     "Alabama", "Wisconsin Prior to 4/1/14", "Wisconsin", "N.C."};
     int& methodBox(MethodBox b);
     static std::string_view methodCaption(MethodBox b);
 
@@ -163,7 +155,7 @@ public:
     // The pay sheet's "Louisiana- Prior to July 1" box.
     void setLouisPriorVisible(bool visible);
 
-    // The presets, one file per state under state/methods/.
+    // The presets, one file per state under state/presets/.
     void OregonSet();
     void MissouriSet();
     void IowaSet();
@@ -175,6 +167,8 @@ public:
     void KentuckySet();
     void UtahSet();
     void NCSet();
+    // Unchecking Kentucky shows the allowance table again.
+    void KentuckyUnset();
 
 protected:
     void Form_Load() override;
@@ -184,8 +178,11 @@ private:
     void designedControls();
     // Runs the preset of every checked method box in the fixed order.
     void runCheckedPresets(bool showLouisPrior);
+    void uncheckMethodBoxes();
     // What every method box handler does first.
     void clearOtherMethodBoxes(MethodBox pressed);
+    // A method box's handler, as the state method table describes the box.
+    void methodBoxDown(MethodBox b);
     void hideSpouse();
     // Fills the tables, allowances and the six boxes like "New York" does.
     void writeNewYorkTables();

@@ -1,20 +1,13 @@
-// The generic state method (the editable bracket table) and the driver's
-// choice of state methods.
+// The generic state method: the editable bracket tables of the state settings.
 #pragma once
+
+#include "state/state_methods.h"
 
 namespace qv {
 
-class App;
-
 // The wage less the allowance (and the cafeteria amount) run through the
-// single or married table of StateTaxSettings, less "California Exempt
-// Allowance". Writes period.StateWage and period.StateTax (a single).
-void GetStateTax(App& app);
-
-// Runs, in the fixed order, every state method whose flag is set in
-// StateTaxSettings (several flags run several methods); the generic table
-// when none is set. Louisiana takes the pay sheet's "Louisiana- Prior to
-// July 1" box into account. "Arizona" has no method of its own.
-void RunStateMethods(App& app);
+// single or married table of the state settings, less "California Exempt
+// Allowance". Writes StateWage and StateTax (a single).
+void GetStateTax(const StateMethodInput& in, PayPeriod& p);
 
 }  // namespace qv

@@ -28,7 +28,7 @@ protected:
         app_.profile.Weekly = !biWeekly;
         app_.period.FedWages = fedWages;
         app_.period.FedTax = 0;
-        GetFedTax(app_);
+        GetFedTax(app_.federal, app_.profile, app_.period);
         return app_.period.FedTax;
     }
 
@@ -148,21 +148,21 @@ TEST_F(Withholding, FrequencyChoosesTheTable) {
     app_.profile.BiWeekly = false;
     app_.profile.Weekly = false;
     app_.period.FedTax = 0;
-    GetFedSingle(app_);
+    GetFedSingle(app_.federal, app_.profile, app_.period);
     EXPECT_EQ(app_.period.FedTax, 0.0f) << "no frequency, no table";
 
     app_.profile.Weekly = true;
-    GetFedSingle(app_);
+    GetFedSingle(app_.federal, app_.profile, app_.period);
     EXPECT_FLOAT_EQ(app_.period.FedTax, 85.62f + 185 * 0.22f);
 
     app_.profile.Weekly = false;
     app_.profile.BiWeekly = true;
     app_.period.FedTax = 0;
-    GetFedSingle(app_);
+    GetFedSingle(app_.federal, app_.profile, app_.period);
     EXPECT_FLOAT_EQ(app_.period.FedTax, 36.70f + 491 * 0.12f);
 
     app_.period.FedTax = 0;
-    GetFedMarried(app_);
+    GetFedMarried(app_.federal, app_.profile, app_.period);
     EXPECT_FLOAT_EQ(app_.period.FedTax, 55.6f);  // 10 % over 444
 }
 

@@ -94,7 +94,7 @@ TEST_F(LocalTax, CityTablesForResidents) {
         app().city = NewYorkCityTables();
         if (c.editTables) c.editTables(app().city);
         setUpPeriod(c.freq, c.status, c.taxableWages, c.localExemption);
-        GetLocalTax(app());
+        GetLocalTax(app().profile, app().city, app().nonCity, app().period);
         expectTax(c.expectTax, c.expectShown);
     }
 }
@@ -102,10 +102,10 @@ TEST_F(LocalTax, CityTablesForResidents) {
 TEST_F(LocalTax, CityWageIsTheWageAfterTheAllowance) {
     app().city = NewYorkCityTables();
     setUpPeriod(Freq::BiWeekly, "Single", 1000, 192.3f);
-    GetLocalTax(app());
+    GetLocalTax(app().profile, app().city, app().nonCity, app().period);
     EXPECT_FLOAT_EQ(app().period.CityWage, 807.7f);
     setUpPeriod(Freq::Weekly, "Single", 500, 192.3f);
-    GetLocalTax(app());
+    GetLocalTax(app().profile, app().city, app().nonCity, app().period);
     EXPECT_FLOAT_EQ(app().period.CityWage, 403.85f);
     EXPECT_FLOAT_EQ(app().period.LocalExemption, 192.3f);
 }
@@ -115,7 +115,7 @@ TEST_F(LocalTax, StaleResultNeverSurvives) {
     app().city = NewYorkCityTables();
     setUpPeriod(Freq::BiWeekly, "Single", 50, 192.3f);
     app().period.LocalTax = NumOrText(std::string("24.03"));
-    GetLocalTax(app());
+    GetLocalTax(app().profile, app().city, app().nonCity, app().period);
     expectTax(0, ".00");
 }
 
@@ -144,7 +144,7 @@ TEST_F(LocalTax, NonResidentTable) {
         app().nonCity = DefaultNonCityTable();
         app().profile.NonCity = 1;
         setUpPeriod(c.freq, "Single", c.taxableWages, c.cityAllowance);
-        GetLocalTax(app());
+        GetLocalTax(app().profile, app().city, app().nonCity, app().period);
         EXPECT_FLOAT_EQ(app().period.LocalExemption, c.expectExemption);
         expectTax(c.expectTax, c.expectShown);
     }
@@ -158,7 +158,7 @@ TEST_F(LocalTax, NonResidentIgnoresTheCityTables) {
         app().city = city;
         app().city.NoLocalTax = 1;
         setUpPeriod(Freq::BiWeekly, "Married", 500, 211.5f);
-        GetLocalTax(app());
+        GetLocalTax(app().profile, app().city, app().nonCity, app().period);
         expectTax(1.9035, "1.90");
         EXPECT_FLOAT_EQ(app().period.CityWage, 123);
     }

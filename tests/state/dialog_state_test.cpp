@@ -5,6 +5,7 @@
 
 #include "paysheet/form1.h"
 #include "state/generic_state_tax.h"
+#include "state/state_method_table.h"
 #include "state/state_fixture.h"
 
 namespace qv::test {
@@ -288,14 +289,14 @@ TEST_F(StateDialog, MethodBoxPressedWithTheMouseClearsTheOthers) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(DialogState::methodCaption(c.box)));
         DialogState& d = open();
-        for (MB b : DialogState::kMethodBoxes) d.methodBox(b) = 1;
+        for (const StateMethodRow& m : kStateMethods) d.methodBox(m.box) = 1;
         d.methodBox(c.box) = 0;
         d.ckRoundOff = 1;
         d.ckSpouseVisible = false;
         d.ckNoStateTax = 1;
         app.form1().ckLouisPriorVisible = !c.louisPrior;
         d.pressMethodBox(c.box);
-        for (MB b : DialogState::kMethodBoxes) EXPECT_EQ(d.methodBox(b), b == c.box ? 1 : 0);
+        for (const StateMethodRow& m : kStateMethods) EXPECT_EQ(d.methodBox(m.box), m.box == c.box ? 1 : 0);
         EXPECT_EQ(d.ckNoStateTax, 0);
         EXPECT_EQ(d.ckRoundOff, c.roundAfter < 0 ? 1 : c.roundAfter);
         if (c.box != MB::Utah) EXPECT_EQ(d.ckSpouseVisible, c.spouseShown);  // Utah's preset hides it again

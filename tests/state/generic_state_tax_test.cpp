@@ -7,6 +7,7 @@
 
 #include "state/bracket_table.h"
 #include "state/generic_state_tax.h"
+#include "state/state_method_table.h"
 #include "state/state_fixture.h"
 
 namespace qv::test {
@@ -24,7 +25,7 @@ protected:
         app.period.StateTax = 0.0f;
         app.period.TaxableWages = wages;
         app.period.StateExemption = exemption;
-        GetStateTax(app);
+        GetStateTax(stateMethodInput(app), app.period);
         return static_cast<float>(app.period.StateTax.number());
     }
 };

@@ -5,8 +5,6 @@
 #include <array>
 #include <string>
 
-#include "paysheet/app.h"
-#include "state/dialog_state.h"
 #include "state/state_methods.h"
 
 namespace qv {
@@ -82,19 +80,9 @@ constexpr Rates kWeeklyMarriedRates{19.23, 115.38, 0.3846, 3.846};
 
 }  // namespace
 
-void DialogState::AlabamaSet() {
-    numberAllowanceRows();
-    for (auto* column : {&txtStateMinBS, &txtStateAmtBS, &txtStatePerBS, &txtStateMinBM, &txtStateAmtBM,
-                         &txtStatePerBM, &txtStateSgExp, &txtStateMarExp})
-        column->fill("0");
-    for (auto* enabled : {&txtStateMinBSEnabled, &txtStateAmtBSEnabled, &txtStatePerBSEnabled, &txtStateMinBMEnabled,
-                          &txtStateAmtBMEnabled, &txtStatePerBMEnabled, &txtStateSgExpEnabled, &txtStateMarExpEnabled})
-        enabled->fill(false);
-}
-
-void GetAlabama(App& app, int n) {
-    PayPeriod& p = app.period;
-    const EmployeeProfile& e = app.profile;
+void GetAlabama(const StateMethodInput& in, PayPeriod& p) {
+    const int n = in.profile.StateExemptions;
+    const EmployeeProfile& e = in.profile;
     // Anything but bi-weekly pay is computed with the weekly amounts.
     const bool biWeekly = e.BiWeekly;
     const float gross = p.GrossPay;

@@ -6,55 +6,13 @@
 #include <array>
 #include <string_view>
 
-#include "paysheet/app.h"
-#include "state/dialog_state.h"
 #include "state/methods/method_support.h"
 #include "state/state_methods.h"
 
 namespace qv {
-namespace {
-
-struct KentuckyRow {
-    std::string_view biWeeklyMax, weeklyMax, rate;
-};
-
-constexpr std::array<KentuckyRow, 6> kRows = {{
-    {"115.38", "57.69", "0.02"},
-    {"153.84", "76.92", "0.03"},
-    {"192.3", "96.15", "0.04"},
-    {"307.68", "153.85", "0.05"},
-    {"2884.61", "1442.3", "0.058"},
-    {"5769.22", "2884.61", "0.06"},
-}};
-
-constexpr std::string_view kBiWeeklyStandard = "95.384";
-constexpr std::string_view kWeeklyStandard = "47.692";
-constexpr double kBiWeeklyCredit = 0.385;
-constexpr double kWeeklyCredit = 0.192;
-
-}  // namespace
-
-void DialogState::KentuckySet() {
-    numberAllowanceRows();
-    const bool biWeekly = methods::biWeeklyPay(app());
-    for (int n : {19, 20, 21}) LabelEnabled[n] = biWeekly;
-    clearTableRows(6, 9);
-    setTableRowsEnabled(6, 9, false);
-    setTableRowsEnabled(0, 5, true);
-    const std::string_view standard = biWeekly ? kBiWeeklyStandard : kWeeklyStandard;
-    for (int r = 0; r < static_cast<int>(kRows.size()); ++r) {
-        const std::string_view max = biWeekly ? kRows[r].biWeeklyMax : kRows[r].weeklyMax;
-        setTableRow(true, r, max, standard, kRows[r].rate);
-        setTableRow(false, r, max, standard, kRows[r].rate);
-    }
-    const double credit = biWeekly ? kBiWeeklyCredit : kWeeklyCredit;
-    for (int n = 0; n < 10; ++n) txtStateSgExp[n] = txtStateMarExp[n] = methods::multipleText(credit, n);
-}
-
-void GetKentuckyTax(App& app) {
-    PayPeriod& p = app.period;
-    const StateTaxSettings& s = app.state;
-    const bool single = app.profile.StateStatus == "Single";
+void GetKentuckyTax(const StateMethodInput& in, PayPeriod& p) {
+    const StateTaxSettings& s = in.state;
+    const bool single = in.profile.StateStatus == "Single";
     // Rows 1 to 6 at indices 1 to 6; index 0 unused so the rows read as numbered.
     const auto& amount = single ? s.StateAmtBS : s.StateAmtBM;
     const auto& max = single ? s.StateMinBS : s.StateMinBM;
@@ -65,8 +23,8 @@ void GetKentuckyTax(App& app) {
 
     const long double g = ext(p.GrossPay);
     const long double credit =
-        ext(single ? s.StateSgExp[methods::entryFor(app.profile.StateExemptions)]
-                   : s.StateMarExp[methods::entryFor(app.profile.StateExemptions)]);
+        ext(single ? s.StateSgExp[methods::entryFor(in.profile.StateExemptions)]
+                   : s.StateMarExp[methods::entryFor(in.profile.StateExemptions)]);
     // The wage after row r's deduction, as the single the tests compare.
     auto wageAfter = [&](int r) { return sgl(g - ext(A(r))); };
     // Tax on the full brackets 1 to k.

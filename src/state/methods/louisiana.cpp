@@ -6,8 +6,6 @@
 #include <cmath>
 
 #include "common/format.h"
-#include "paysheet/app.h"
-#include "state/dialog_state.h"
 #include "state/methods/method_support.h"
 #include "state/state_methods.h"
 
@@ -27,43 +25,10 @@ Counts countsOf(const StateTaxSettings& s) { return {countOf(s.StateSgExp[0]), c
 
 }  // namespace
 
-void DialogState::LouisianaSet() {
-    Label[14] = "Personal";
-    Label[15] = "Dependent";
-    Label[21] = "Enter Number Of";
-    Label[13] = "";
-    Label[5] = "Table for MARRIED Persons";
-    Label27.fill("");
-
-    for (int n = 1; n < 10; ++n) {
-        txtStateSgExpEnabled[n] = false;
-        txtStateMarExpEnabled[n] = false;
-    }
-
-    // The tables play no part: lock them (row 1 keeps its minimum and amount).
-    txtStatePerBS[0] = "0";
-    txtStatePerBM[0] = "0";
-    clearTableRows(1, 9);
-    setTableRowsEnabled(0, 9, false);
-
-    for (int n = 1; n < 10; ++n) {
-        txtStateSgExp[n] = "0";
-        txtStateMarExp[n] = "0";
-    }
-    const StateTaxSettings& s = app().state;
-    txtStateSgExp[0] = plainNumber(s.StateSgExp[0]);
-    txtStateMarExp[0] = plainNumber(s.StateMarExp[0]);
-    if (s.StateSgExp[0] > 2) txtStateSgExp[0] = "2";
-    if (s.StateMarExp[0] > 6) txtStateMarExp[0] = "6";
-    txtStateSgExpEnabled[0] = true;
-    txtStateMarExpEnabled[0] = true;
-}
-
-void GetLouisianaTax(App& app) {
-    PayPeriod& p = app.period;
-    const auto [personal, dependents] = countsOf(app.state);
-    const bool biWeekly = methods::biWeeklyPay(app);
-    if (!biWeekly && !methods::weeklyPay(app)) return;
+void GetLouisianaTax(const StateMethodInput& in, PayPeriod& p) {
+    const auto [personal, dependents] = countsOf(in.state);
+    const bool biWeekly = methods::biWeeklyPay(in.profile);
+    if (!biWeekly && !methods::weeklyPay(in.profile)) return;
     // Three or more personal exemptions have no formula.
     if (personal > 2) {
         p.StateTax = 0.0f;
@@ -100,10 +65,9 @@ void GetLouisianaTax(App& app) {
     p.StateTax = tax < 0 ? 0.0f : sgl(tax);
 }
 
-void GetLouisianaPriorTax(App& app) {
-    PayPeriod& p = app.period;
-    const auto [personal, dependents] = countsOf(app.state);
-    const bool biWeekly = methods::biWeeklyPay(app);
+void GetLouisianaPriorTax(const StateMethodInput& in, PayPeriod& p) {
+    const auto [personal, dependents] = countsOf(in.state);
+    const bool biWeekly = methods::biWeeklyPay(in.profile);
     const double perPersonal = biWeekly ? 173.08 : 86.54;
     const double perDependent = biWeekly ? 38.46 : 19.23;
     // Two personal exemptions double the thresholds.

@@ -6,14 +6,14 @@
 #include <string>
 
 #include "common/format.h"
-#include "paysheet/app.h"
+#include "paysheet/model.h"
 
 namespace qv::methods {
 
 // The employee's pay frequency options. Both can be off in a hand-made
 // profile; each method says what it does then.
-inline bool biWeeklyPay(const App& app) { return app.profile.BiWeekly; }
-inline bool weeklyPay(const App& app) { return app.profile.Weekly; }
+inline bool biWeeklyPay(const EmployeeProfile& e) { return e.BiWeekly; }
+inline bool weeklyPay(const EmployeeProfile& e) { return e.Weekly; }
 
 // The allowance columns hold entries 0 to 9. An exemption count can reach a
 // method from a hand-edited file or a direct call with any value; it picks

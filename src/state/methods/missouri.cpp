@@ -4,8 +4,6 @@
 #include <array>
 #include <string>
 
-#include "paysheet/app.h"
-#include "state/dialog_state.h"
 #include "state/methods/graduated_schedule.h"
 #include "state/methods/method_support.h"
 #include "state/state_methods.h"
@@ -25,53 +23,16 @@ constexpr methods::GraduatedSchedule<10> kWeekly{
     kRates,
     {0.285, 0.38, 0.475, 0.57, 0.665, 0.76, 0.855, 0.95, 1.045}};
 
-// The "W4 Allowance" column: the allowance for n allowances.
-constexpr std::array<const char*, 10> kBiWeeklyAllowance = {"0",      "80.77",  "126.92", "173.07", "219.22",
-                                                            "265.37", "311.52", "357.67", "403.82", "449.97"};
-constexpr std::array<const char*, 10> kWeeklyAllowance = {"0",     "40.38",  "63.46",  "86.54",  "109.62",
-                                                          "132.7", "155.78", "178.86", "184.64", "201.94"};
-
 }  // namespace
 
-void DialogState::MissouriSet() {
-    Label[14] = "Standard";
-    Label[15] = "W4 Allowance";
-    Label[21] = "BiWeekly";
-    Label[13] = "# of Exemp";
-    numberAllowanceRows();
-
-    // The brackets are built into the method: the tables are locked empty.
-    setTableLabelsEnabled(false);
-    setTableRowsEnabled(0, 9, false);
-    clearTableRows(0, 9);
-
-    // The standard deduction, the same in every entry. A married employee
-    // whose spouse works gets the single amount.
-    const bool biWeekly = methods::biWeeklyPay(app());
-    const std::string& status = app().profile.StateStatus;
-    const char* standard = nullptr;
-    if (status == "Single" || (status == "Married" && ckSpouse == 1))
-        standard = biWeekly ? "244.23" : "122.12";
-    else if (status == "Married")
-        standard = biWeekly ? "488.46" : "244.23";
-    if (standard != nullptr) txtStateSgExp.fill(standard);
-
-    const auto& allowance = biWeekly ? kBiWeeklyAllowance : kWeeklyAllowance;
-    for (int n = 0; n < 10; ++n) txtStateMarExp[n] = allowance[n];
-
-    GetMissouriTax(app(), app().profile.StateExemptions);
-}
-
-void GetMissouriTax(App& app, int n) {
-    DialogState& dialog = app.dialogState();
-    dialog.ensureLoaded();
-    PayPeriod& p = app.period;
-    const StateTaxSettings& s = app.state;
+void GetMissouriTax(const StateMethodInput& in, PayPeriod& p) {
+    const int n = in.profile.StateExemptions;
+    const StateTaxSettings& s = in.state;
 
     // Federal tax is deducted only while it stays under the cap; above it
     // nothing is deducted for it at all, not even the cap.
-    const bool spouseWorks = dialog.ckSpouse == 1;
-    const double periods = methods::weeklyPay(app) ? 52 : 26;
+    const bool spouseWorks = in.spouseWorks;
+    const double periods = methods::weeklyPay(in.profile) ? 52 : 26;
     const float cap = sgl((spouseWorks ? 5000 : 10000) / periods);
     float wage = p.FedTax <= cap ? sgl(ext(p.TaxableWages) - ext(p.FedTax) - ext(p.CafeState))
                                  : sgl(ext(p.TaxableWages) - ext(p.CafeState));
@@ -79,9 +40,8 @@ void GetMissouriTax(App& app, int n) {
     const int k = methods::entryFor(n);
     wage = sgl(ext(wage) - ext(s.StateSgExp[k]) - ext(s.StateMarExp[k]));
 
-    const auto& schedule = methods::biWeeklyPay(app) ? kBiWeekly : kWeekly;
+    const auto& schedule = methods::biWeeklyPay(in.profile) ? kBiWeekly : kWeekly;
     p.StateTax = sgl(schedule.tax(wage));
-    dialog.ckRoundOff = 1;
 }
 
 }  // namespace qv

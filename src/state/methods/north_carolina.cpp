@@ -4,45 +4,14 @@
 #include <array>
 #include <string_view>
 
-#include "paysheet/app.h"
 #include "state/bracket_table.h"
-#include "state/dialog_state.h"
 #include "state/methods/method_support.h"
 #include "state/state_methods.h"
 
 namespace qv {
-namespace {
-
-struct NCRow {
-    std::string_view singleMin, singleAmt, marriedMin, marriedAmt, rate;
-};
-
-constexpr std::array<NCRow, 4> kRows = {{
-    {"0", "0", "0", "0", "0"},
-    {"115.38", "6.92", "115.38", "6.92", "0.06"},
-    {"605.77", "12.98", "524.04", "12.16", "0.07"},
-    {"2423.08", "31.15", "2038.46", "27.45", "0.0775"},
-}};
-
-constexpr double kAllowancePerExemption = 96.15;
-
-}  // namespace
-
-void DialogState::NCSet() {
-    numberAllowanceRows();
-    clearTableRows(4, 9);
-    setTableRowsEnabled(0, 9, true);
-    for (int r = 0; r < static_cast<int>(kRows.size()); ++r) {
-        setTableRow(true, r, kRows[r].singleMin, kRows[r].singleAmt, kRows[r].rate);
-        setTableRow(false, r, kRows[r].marriedMin, kRows[r].marriedAmt, kRows[r].rate);
-    }
-    for (int n = 0; n < 10; ++n) txtStateSgExp[n] = txtStateMarExp[n] = methods::multipleText(kAllowancePerExemption, n);
-}
-
-void GetNCTax(App& app) {
-    PayPeriod& p = app.period;
-    const StateTaxSettings& s = app.state;
-    const BracketColumns table = stateTableFor(s, app.profile.StateStatus);
+void GetNCTax(const StateMethodInput& in, PayPeriod& p) {
+    const StateTaxSettings& s = in.state;
+    const BracketColumns table = stateTableFor(s, in.profile.StateStatus);
 
     // Only the allowance is halved for weekly pay; "California Exempt
     // Allowance" and the cafeteria amount come off in full.
@@ -54,8 +23,8 @@ void GetNCTax(App& app) {
             p.StateTax = sgl(ext(wage) * ext(row.rate) - ext(row.amount));
         });
     };
-    if (methods::biWeeklyPay(app)) run(false);
-    if (methods::weeklyPay(app)) run(true);
+    if (methods::biWeeklyPay(in.profile)) run(false);
+    if (methods::weeklyPay(in.profile)) run(true);
 }
 
 }  // namespace qv

@@ -39,7 +39,7 @@ TEST_F(Alabama, WorkedExamples) {
         resetPeriod();
         app().period.GrossPay = c.gross;
         app().period.FedTax = c.fedTax;
-        GetAlabama(app(), c.dependents);
+        run(GetAlabama, c.dependents);
         EXPECT_NEAR(stateTax(), c.expected, 5e-5);
         EXPECT_TRUE(app().period.StateTax.isDouble()) << "Alabama keeps its tax as a double";
     }
@@ -51,7 +51,7 @@ TEST_F(Alabama, WorkedExampleShowsAs3534) {
     resetPeriod();
     app().period.GrossPay = 1000;
     app().period.FedTax = 100;
-    GetAlabama(app(), 1);
+    run(GetAlabama, 1);
     EXPECT_EQ(stateTaxCents(), "35.34");
 }
 
@@ -62,7 +62,7 @@ TEST_F(Alabama, NeitherFrequencyUsesTheWeeklyAmounts) {
     resetPeriod();
     app().period.GrossPay = 500;
     app().period.FedTax = 50;
-    GetAlabama(app(), 1);
+    run(GetAlabama, 1);
     EXPECT_NEAR(stateTax(), 17.6681, 5e-5);
 }
 
@@ -87,7 +87,7 @@ TEST_F(Alabama, OddCountsDoNotCrash) {
     for (int n : {-1, 100, 32767, -32768}) {
         resetPeriod();
         app().period.GrossPay = 1000;
-        GetAlabama(app(), n);
+        run(GetAlabama, n);
         EXPECT_TRUE(std::isfinite(stateTax())) << n;
     }
 }

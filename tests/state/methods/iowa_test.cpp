@@ -32,7 +32,7 @@ TEST_F(Iowa, WorkedExamples) {
         resetPeriod();
         app().period.TaxableWages = c.wages;
         app().period.FedTax = c.fedTax;
-        GetIowaTax(app(), c.allowances);
+        run(GetIowaTax, c.allowances);
         EXPECT_NEAR(stateTax(), c.expected, 5e-4);
     }
 }
@@ -47,7 +47,7 @@ TEST_F(Iowa, BracketsIncludeTheirUpperBound) {
         resetPeriod();
         app().period.TaxableWages = wage;
         app().period.FedTax = 0;
-        GetIowaTax(app(), 0);
+        run(GetIowaTax, 0);
         EXPECT_NEAR(stateTax(), expected, 1e-4) << wage;
     }
 }
@@ -93,7 +93,7 @@ TEST_F(Iowa, OddCountsDoNotCrash) {
     for (int n : {-1, 10, -32768}) {
         resetPeriod();
         app().period.TaxableWages = 1200;
-        GetIowaTax(app(), n);
+        run(GetIowaTax, n);
         EXPECT_TRUE(std::isfinite(stateTax())) << n;
     }
 }

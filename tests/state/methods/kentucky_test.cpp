@@ -35,7 +35,7 @@ TEST_F(Kentucky, WorkedExamples) {
         applyPreset(&DialogState::KentuckySet);
         resetPeriod();
         app().period.GrossPay = c.gross;
-        GetKentuckyTax(app());
+        run(GetKentuckyTax);
         EXPECT_NEAR(stateTax(), c.expected, 5e-4);
     }
 }
@@ -77,7 +77,7 @@ TEST_F(Kentucky, OddCountsDoNotCrash) {
         resetPeriod();
         app().profile.StateExemptions = static_cast<std::int16_t>(n);
         app().period.GrossPay = 1000;
-        GetKentuckyTax(app());
+        run(GetKentuckyTax);
         EXPECT_TRUE(std::isfinite(stateTax())) << n;
     }
 }

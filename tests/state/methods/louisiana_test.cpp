@@ -46,11 +46,11 @@ TEST_F(Louisiana, WorkedExamples) {
         SCOPED_TRACE(c.what);
         counts(c.pay, c.personal, c.dependents);
         app().period.GrossPay = c.gross;
-        GetLouisianaTax(app());
+        run(GetLouisianaTax);
         EXPECT_NEAR(stateTax(), c.current, 5e-4) << "current formula";
         resetPeriod();
         app().period.GrossPay = c.gross;
-        GetLouisianaPriorTax(app());
+        run(GetLouisianaPriorTax);
         EXPECT_NEAR(stateTax(), c.prior, 5e-4) << "formula before July 1";
     }
 }
@@ -58,14 +58,14 @@ TEST_F(Louisiana, WorkedExamples) {
 TEST_F(Louisiana, WorkedExampleShowsAs2567) {
     counts(Pay::BiWeekly, "1", "0");
     app().period.GrossPay = 1000;
-    GetLouisianaTax(app());
+    run(GetLouisianaTax);
     EXPECT_EQ(stateTaxCents(), "25.67");
 }
 
 TEST_F(Louisiana, ThreePersonalExemptionsHaveNoCurrentFormula) {
     counts(Pay::BiWeekly, "3", "0");
     app().period.GrossPay = 1000;
-    GetLouisianaTax(app());
+    run(GetLouisianaTax);
     EXPECT_EQ(stateTax(), 0);
 }
 
@@ -112,9 +112,9 @@ TEST_F(Louisiana, HugeCountsDoNotCrash) {
     for (const char* typed : {"99999999999999999999", "-99999999999999999999", "340000000000000000000000000000000000000"}) {
         counts(Pay::BiWeekly, "1", typed);
         app().period.GrossPay = 1000;
-        GetLouisianaTax(app());
+        run(GetLouisianaTax);
         EXPECT_TRUE(std::isfinite(stateTax())) << typed;
-        GetLouisianaPriorTax(app());
+        run(GetLouisianaPriorTax);
         EXPECT_TRUE(std::isfinite(stateTax())) << typed;
     }
 }

@@ -37,7 +37,7 @@ TEST_F(Massachusetts, WorkedExamples) {
         app().period.Medicare = c.medicare;
         app().ledger.TotSS = c.yearSocSec;
         app().ledger.TotMedi = c.yearMedicare;
-        GetMassTax(app());
+        run(GetMassTax);
         EXPECT_NEAR(stateTax(), c.expected, 5e-4);
     }
 }
@@ -52,7 +52,7 @@ TEST_F(Massachusetts, OnlyTheSingleRateOfRowOneCounts) {
     app().period.GrossPay = 2000;
     app().period.SocSec = 124;
     app().period.Medicare = 29;
-    GetMassTax(app());
+    run(GetMassTax);
     EXPECT_NEAR(stateTax(), 1678 * 0.06, 5e-4);
 }
 
@@ -82,7 +82,7 @@ TEST_F(Massachusetts, OddCountsDoNotCrash) {
         resetPeriod();
         app().profile.StateExemptions = static_cast<std::int16_t>(n);
         app().period.GrossPay = 1000;
-        GetMassTax(app());
+        run(GetMassTax);
         EXPECT_TRUE(std::isfinite(stateTax())) << n;
     }
 }

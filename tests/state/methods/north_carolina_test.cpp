@@ -35,7 +35,7 @@ TEST_F(NorthCarolina, WorkedExamples) {
         resetPeriod();
         pickAllowance();
         app().period.TaxableWages = c.wages;
-        GetNCTax(app());
+        run(GetNCTax);
         EXPECT_NEAR(stateTax(), c.expected, 5e-4);
     }
 }
@@ -46,7 +46,7 @@ TEST_F(NorthCarolina, WorkedExampleShowsAs5029) {
     resetPeriod();
     pickAllowance();
     app().period.TaxableWages = 1000;
-    GetNCTax(app());
+    run(GetNCTax);
     EXPECT_FLOAT_EQ(app().period.StateWage, 903.85f);
     EXPECT_EQ(stateTaxCents(), "50.29");
 }

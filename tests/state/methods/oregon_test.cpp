@@ -39,7 +39,7 @@ TEST_F(Oregon, WorkedExamples) {
         resetPeriod();
         app().period.GrossPay = c.gross;
         app().period.FedTax = c.fedTax;
-        GetOregonTax(app());
+        run(GetOregonTax);
         EXPECT_NEAR(stateTax(), c.expected, 5e-4);
     }
 }
@@ -50,7 +50,7 @@ TEST_F(Oregon, WorkedExampleShowsOnThePaySheetAs6432) {
     resetPeriod();
     app().period.GrossPay = 1000;
     app().period.FedTax = 100;
-    GetOregonTax(app());
+    run(GetOregonTax);
     EXPECT_FLOAT_EQ(app().period.StateWage, 816.35f);
     EXPECT_EQ(stateTaxCents(), "64.32");
 }
@@ -61,7 +61,7 @@ TEST_F(Oregon, AWageBelowTheFirstRowLeavesTheTaxAlone) {
     resetPeriod();
     app().period.GrossPay = 50;  // 50 - 83.65 is below row 1's minimum of 0
     app().period.FedTax = 0;
-    GetOregonTax(app());
+    run(GetOregonTax);
     EXPECT_EQ(stateTax(), 0);
 }
 
@@ -153,7 +153,7 @@ TEST_F(Oregon, OddCountsDoNotCrash) {
         app().profile.StateExemptions = static_cast<std::int16_t>(allowances);
         app().period.GrossPay = 1000;
         app().period.FedTax = 100;
-        GetOregonTax(app());
+        run(GetOregonTax);
         EXPECT_TRUE(std::isfinite(stateTax())) << allowances;
     }
 }

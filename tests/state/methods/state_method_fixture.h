@@ -14,6 +14,7 @@
 #include "paysheet/app.h"
 #include "platform/headless/scripted_ui.h"
 #include "state/dialog_state.h"
+#include "state/state_method_table.h"
 #include "state/state_methods.h"
 
 namespace qv::testing_support {
@@ -49,6 +50,14 @@ protected:
         app_->profile.BiWeekly = pay == Pay::BiWeekly;
         app_->profile.StateStatus = status;
         app_->profile.StateExemptions = static_cast<std::int16_t>(exemptions);
+    }
+
+    // Runs a method on the records as the calculation does; with a count,
+    // that count is the employee's state exemptions first.
+    void run(StateMethod method) { method(stateMethodInput(*app_), app_->period); }
+    void run(StateMethod method, int exemptions) {
+        app_->profile.StateExemptions = static_cast<std::int16_t>(exemptions);
+        run(method);
     }
 
     // Runs a preset on the dialog and copies the boxes into the record, as

@@ -37,7 +37,7 @@ TEST_F(Utah, WorkedExamples) {
         pickAllowance();
         app().period.TaxableWages = c.wages;
         app().period.CafeState = c.cafe;
-        GetUtahTax(app());
+        run(GetUtahTax);
         EXPECT_NEAR(stateTax(), c.expected, 5e-4);
     }
 }
@@ -48,7 +48,7 @@ TEST_F(Utah, TopRowClearsTheAllowanceUntilTheDriverPicksItAgain) {
     resetPeriod();
     pickAllowance();
     app().period.TaxableWages = 2000;
-    GetUtahTax(app());
+    run(GetUtahTax);
     EXPECT_EQ(app().period.StateExemption, 0);
 }
 

@@ -39,7 +39,7 @@ TEST_F(Wisconsin, WorkedExamples) {
         resetPeriod();
         pickAllowance();
         app().period.TaxableWages = c.wages;
-        GetWisconsinTax(app());
+        run(GetWisconsinTax);
         EXPECT_NEAR(stateTax(), c.expected, 5e-4);
     }
 }
@@ -50,8 +50,8 @@ TEST_F(Wisconsin, BothBoxesRunTwiceWithTheSameResult) {
     resetPeriod();
     pickAllowance();
     app().period.TaxableWages = 1000;
-    GetWisconsinTax(app());
-    GetWisconsinTax(app());
+    run(GetWisconsinTax);
+    run(GetWisconsinTax);
     EXPECT_NEAR(stateTax(), 39.0241, 5e-4);
 }
 
@@ -62,7 +62,7 @@ TEST_F(Wisconsin, NeitherFrequencyTakesOnlyHalfTheCredit) {
     resetPeriod();
     pickAllowance();
     app().period.TaxableWages = 1000;
-    GetWisconsinTax(app());
+    run(GetWisconsinTax);
     EXPECT_NEAR(stateTax(), -0.85, 1e-6);
 }
 
