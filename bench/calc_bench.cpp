@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "federal/federal_files.h"
 #include "federal/federal_tables.h"
 #include "paysheet/app.h"
 #include "paysheet/calculate.h"

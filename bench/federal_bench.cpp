@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/file_io.h"
+#include "federal/federal_files.h"
 #include "federal/federal_tables.h"
 #include "federal/federal_withholding.h"
 #include "paysheet/app.h"

@@ -8,6 +8,7 @@
 #include "ledger/frm_year.h"
 #include "ledger/ledger_export.h"
 #include "ledger/mdi_form1.h"
+#include "ledger/year_files.h"
 #include "ledger/year_ledger.h"
 #include "paysheet/app.h"
 #include "platform/headless/scripted_ui.h"

@@ -7,6 +7,7 @@
 #include "paysheet/app.h"
 #include "platform/headless/scripted_ui.h"
 #include "state/dialog_state.h"
+#include "state/state_files.h"
 #include "state/state_method_table.h"
 #include "state/state_methods.h"
 #include "state/state_settings.h"

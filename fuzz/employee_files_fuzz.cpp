@@ -11,12 +11,16 @@
 #include "employee/saved_period.h"
 #include "fuzz_support.h"
 #include "leave/leave_balances.h"
+#include "ledger/year_files.h"
 #include "ledger/year_ledger.h"
+#include "local/city_files.h"
 #include "local/city_tables.h"
+#include "local/non_city_files.h"
 #include "local/non_city_table.h"
 #include "paysheet/app.h"
 #include "platform/headless/scripted_ui.h"
 #include "printing/print_heading.h"
+#include "state/state_files.h"
 #include "state/state_settings.h"
 
 using namespace qv;

@@ -7,6 +7,7 @@
 #include "cli/command.h"
 #include "common/format.h"
 #include "common/numbers.h"
+#include "federal/federal_files.h"
 #include "federal/federal_tables.h"
 #include "federal/federal_withholding.h"
 

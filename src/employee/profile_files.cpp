@@ -7,6 +7,7 @@
 #include "employee/frm_tax_info.h"
 #include "overtime/form2.h"
 #include "paysheet/app.h"
+#include "state/state_files.h"
 
 namespace qv {
 

@@ -8,8 +8,6 @@
 
 namespace qv {
 
-class App;
-
 // One bracket of a percentage-method table, dollars per pay period of the
 // table's frequency. The tax in the bracket is Base + (wages - ExcessOver) x Rate
 // for Over < wages <= NotOver. Row 0 has no Base (it is 0); row 7, the top
@@ -49,22 +47,6 @@ struct FederalTables {
 
 // The table file's name in the working folder.
 inline constexpr std::string_view kFederalFileName = "Federal18.dtt";
-
-// True when "Federal18.dtt" in the working folder can be opened for reading.
-// Otherwise shows the five-line failure message through app.ui() (every time)
-// and returns false.
-bool FederalFileExists(App& app);
-
-// Reads "Federal18.dtt" into app.federal. Returns true when the whole file was
-// read. When the file is missing, FederalFileExists has shown its message;
-// when it is truncated or holds a field that is not a number, a message naming
-// the file and the fault is shown. In both cases app.federal is left exactly as
-// it was and false is returned.
-//
-// The pay sheet shows app.federal.FedTableVer in its `lbTaxVer` after a
-// successful load (at start and at each calculation); this routine does not
-// touch the window so that it can run without one.
-bool LoadFederalTables(App& app);
 
 // The record as read from the text of a table file, for callers that hold the
 // text already. Throws RecordReadError naming `fileName` when the text is

@@ -4,6 +4,7 @@
 #include "common/record_line.h"
 #include "employee/profile_files.h"
 #include "paysheet/app.h"
+#include "state/state_files.h"
 
 namespace qv {
 

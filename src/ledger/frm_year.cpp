@@ -8,6 +8,7 @@
 #include "common/key_filter.h"
 #include "ledger/frm_year_tot.h"
 #include "ledger/mdi_form1.h"
+#include "ledger/year_files.h"
 #include "paysheet/app.h"
 #include "platform/spreadsheet.h"
 

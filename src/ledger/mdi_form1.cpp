@@ -3,6 +3,7 @@
 #include "ledger/frm_year.h"
 #include "ledger/frm_year_tot.h"
 #include "ledger/ledger_export.h"
+#include "ledger/year_files.h"
 #include "ledger/year_ledger.h"
 #include "paysheet/app.h"
 #include "paysheet/form1.h"

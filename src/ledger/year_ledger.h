@@ -11,8 +11,6 @@
 
 namespace qv {
 
-class App;
-
 // Row slots 0 to 52 exist whatever the frequency; slot i is period i + 1.
 inline constexpr int kLedgerSlots = 53;
 inline constexpr int kWeeklySlots = 53;
@@ -111,28 +109,6 @@ std::string yearLedgerFileText(const YearLedger& ledger, bool weekly, const Ledg
 // which case `ledger` is not touched.
 void readYearLedgerText(std::string_view content, const std::string& fileName, bool weekly, YearLedger& ledger);
 
-// The file name of the current employee's ledger for a frequency.
-std::string annualFileName(const App& app, bool weekly);
-
 // ---- File routines of the running program -------------------------------------
-
-// True when the ledger file of that frequency can be opened for reading.
-bool AnnualExists(const App& app, bool weekly);
-
-// Recomputes the sums (refreshing the totals window), then reads the file of
-// the current frequency when one exists and shows the rows on the ledger
-// grid. A damaged file is reported, the record keeps what it held and false
-// is returned.
-bool LoadAnnual(App& app);
-
-// Recomputes the sums and writes the file of the current frequency
-// atomically. Callers copy the grid into the record first (`Update`).
-// Returns false (after telling the user) when the file cannot be written.
-bool SaveAnnual(App& app);
-
-// Recomputes every year sum from the rows and shows them on the totals
-// window. Shows "CHECK YOUR ENTRY FOR NON NUMBER TYPE" when an amount is out
-// of range.
-void AddAnnual(App& app);
 
 }  // namespace qv

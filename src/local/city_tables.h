@@ -10,8 +10,6 @@
 
 namespace qv {
 
-class App;
-
 // Every amount is for a bi-weekly pay period; weekly pay uses half of each
 // minimum, amount and allowance (the rates stay). Rows 1 to 10 are indexes
 // 0 to 9; an unused row holds the minimum 999999. Only rows 1 to 8 take part
@@ -54,29 +52,5 @@ std::string cityTablesText(const CityTaxTables& t);
 // read before it keep their new values (what a half-read city file has always
 // left behind).
 void readCityTables(std::string_view content, const std::string& fileName, CityTaxTables& t);
-
-// The employee's city file: `UserFile` + ".cti" in the working folder.
-bool CityFileExists(const App& app);
-
-// When the city file exists: reads it into `app.city`, then writes every
-// value into the city dialog's boxes (loading the dialog hidden if needed)
-// and sets its "NO LOCAL TAX" box to `NoLocalTax` (which, when that changes
-// the box, acts as a click). A missing file changes nothing. A file that
-// cannot be read to its end shows "You have corupted a file." ... and stops:
-// the record keeps the fields read before the failure, the boxes are left,
-// and false is returned.
-bool LoadCityTables(App& app);
-
-// Replaces the city file atomically with `app.city`. On failure shows
-// "Check your numbers" / "No blanks" / "Only numbers", keeps the old file and
-// returns false.
-bool SaveCityTables(App& app);
-
-// What opening an employee does with the city tables: the employee's file
-// into the record and the dialog, then the dialog's `CheckFor` and `fillVar`.
-// An employee without a readable city file gets the defaults (the New York
-// tables), never the tables left in the dialog by the previous employee.
-// False when the file exists but could not be read.
-bool OpenCityTables(App& app);
 
 }  // namespace qv

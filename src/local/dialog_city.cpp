@@ -5,6 +5,7 @@
 #include "common/format.h"
 #include "common/key_filter.h"
 #include "common/numbers.h"
+#include "local/city_files.h"
 #include "local/local_text.h"
 #include "paysheet/box_copy.h"
 #include "paysheet/app.h"

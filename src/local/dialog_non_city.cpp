@@ -3,6 +3,7 @@
 #include "common/format.h"
 #include "common/key_filter.h"
 #include "local/local_text.h"
+#include "local/non_city_files.h"
 #include "paysheet/box_copy.h"
 #include "paysheet/app.h"
 

@@ -8,8 +8,6 @@
 
 namespace qv {
 
-class App;
-
 // Rows 1 to 8 are indexes 0 to 7, in ascending order of minimum; an unused
 // row holds the minimum 999999.
 struct NonCityTable {
@@ -34,26 +32,5 @@ std::string nonCityTableText(const NonCityTable& t);
 // Parses a whole ".nci" text; throws RecordReadError naming the file when it
 // ends early or holds a field that is no number.
 NonCityTable parseNonCityTable(std::string_view content, const std::string& fileName);
-
-// The employee's non-resident file: `UserFile` + ".nci" in the working folder.
-bool NonCityFileExists(const App& app);
-
-// When the file exists: reads it into `app.nonCity` and writes every value
-// into the non-resident dialog's boxes (loading the dialog hidden if needed).
-// A missing file changes nothing. A file that cannot be read to its end shows
-// "You have corupted a file." ... naming it, changes neither the record nor
-// the boxes, and returns false.
-bool LoadNonCityTable(App& app);
-
-// Replaces the file atomically with `app.nonCity`. On failure shows
-// "Check your numbers" / "No blanks" / "Only numbers", keeps the old file and
-// returns false.
-bool SaveNonCityTable(App& app);
-
-// What opening an employee does with the non-resident table: the employee's
-// file into the record and the dialog; without a file, the default table
-// (never the previous employee's). False when the file exists but could not
-// be read.
-bool OpenNonCityTable(App& app);
 
 }  // namespace qv

@@ -7,6 +7,7 @@
 #include "common/format.h"
 #include "common/numbers.h"
 #include "employee/frm_save_user.h"
+#include "federal/federal_files.h"
 #include "federal/federal_tables.h"
 #include "local/dialog_city.h"
 #include "state/dialog_state.h"

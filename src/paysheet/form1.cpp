@@ -4,6 +4,7 @@
 #include "common/key_filter.h"
 #include "employee/frm_save_user.h"
 #include "employee/new_open_save.h"
+#include "federal/federal_files.h"
 #include "federal/federal_tables.h"
 #include "state/dialog_state.h"
 #include "employee/saved_period.h"

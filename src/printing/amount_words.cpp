@@ -4,8 +4,6 @@
 #include <cmath>
 
 #include "common/format.h"
-#include "paysheet/app.h"
-#include "printing/frm_checks.h"
 
 namespace qv {
 
@@ -73,25 +71,6 @@ std::string checkFigures(float netPay) {
         return std::string(k - 1, '*') + formatNumber(amount, std::string(7 - k, '0') + ".00");
     }
     return s;
-}
-
-std::string FillCheckWords(App& app) {
-    FrmChecks& f = app.frmChecks();
-    const EmployeeProfile& p = app.profile;
-    f.txtPayTo = p.EmpName + "********";
-    f.txtUserName = p.EmpName;
-    f.txtUserAddress = p.EmpAddress;
-    f.txtUserState = p.EmpCityStateZip;
-    f.txtUserSSnum = p.EmpSsn;
-    f.CheckWords = amountInWords(app.period.NetPay);
-    f.txtDollars = f.CheckWords;
-    return f.CheckWords;
-}
-
-std::string FillCheckFigures(App& app) {
-    float& net = app.period.NetPay;
-    if (std::isnan(net) || net < 0) net = 0;
-    return checkFigures(net);
 }
 
 }  // namespace qv

@@ -7,8 +7,6 @@
 
 namespace qv {
 
-class App;
-
 // Appends the words of a group of exactly three digits to `words`; every piece
 // begins with a blank (" Two Hundred Thirty Four").
 void GroupToWords(std::string_view group, std::string& words);
@@ -22,11 +20,5 @@ std::string amountInWords(float netPay);
 // characters ("**1234.56"); amounts below one keep their zeros ("000000.45").
 // A negative amount shows as zero.
 std::string checkFigures(float netPay);
-
-// Fills the check window's pay-to, employee and words boxes from the profile
-// and the net pay; sets and returns the check words.
-std::string FillCheckWords(App& app);
-// A negative net pay becomes 0 (the period's value itself); returns the figures.
-std::string FillCheckFigures(App& app);
 
 }  // namespace qv

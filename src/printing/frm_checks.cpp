@@ -2,6 +2,7 @@
 
 #include "paysheet/app.h"
 #include "printing/amount_words.h"
+#include "printing/check_amount.h"
 #include "printing/dlg_print_set.h"
 #include "printing/print_sources.h"
 

@@ -4,6 +4,7 @@
 
 #include "common/date.h"
 #include "common/format.h"
+#include "ledger/year_files.h"
 #include "paysheet/app.h"
 #include "paysheet/form1.h"
 #include "ledger/frm_year_tot.h"

@@ -15,6 +15,7 @@
 #include "employee/profile_files.h"
 #include "paysheet/app.h"
 #include "paysheet/form1.h"
+#include "state/state_files.h"
 #include "state/state_method_table.h"
 #include "state/state_settings.h"
 

@@ -8,7 +8,6 @@
 
 namespace qv {
 
-class App;
 struct EmployeeProfile;
 
 // Every table amount is for a bi-weekly pay period; the methods halve them
@@ -63,21 +62,6 @@ struct StateTaxSettings {
 // The minimum that marks an unused bracket row.
 inline constexpr float kUnusedRowMinimum = 999999.0f;
 
-// True when the named file in the working folder can be opened for reading.
-bool StateFileExists(const App& app, std::string_view name);
-
-// Loads `UserFile` + ".sta" into the record and the state dialog, then sets
-// the dialog's method boxes and the employee screen from the record. A
-// missing file is no error; an unreadable one shows the corrupt-file message
-// and returns false.
-bool LoadStateFile(App& app);
-// The same with the default state file ".sta".
-bool LoadStateDefault(App& app);
-// Writes the record to `UserFile` + ".sta" (the default file when UserFile is
-// empty). A failure shows "Check your numbers / No blanks / Only numbers" and
-// leaves the old file intact; false is returned then.
-bool SaveStateFile(App& app);
-
 // The file text and its reader, apart from any file or window. The reader
 // fills the fields in file order and throws RecordReadError at the first
 // field that is missing or of the wrong type (an exemption count outside 0 to
@@ -85,8 +69,5 @@ bool SaveStateFile(App& app);
 std::string stateFileText(const StateTaxSettings& s, const EmployeeProfile& p);
 void readStateFileText(std::string_view content, const std::string& fileName, StateTaxSettings& s,
                        EmployeeProfile& p);
-
-// "You have corupted a file." CR LF "Find file," CR LF name CR LF "and delete it."
-std::string corruptFileMessage(std::string_view fileName);
 
 }  // namespace qv

@@ -14,6 +14,7 @@
 #include "paysheet/fica.h"
 #include "paysheet/paysheet_fixture.h"
 #include "state/dialog_state.h"
+#include "state/state_files.h"
 
 namespace qv {
 namespace {

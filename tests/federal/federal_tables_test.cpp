@@ -9,6 +9,7 @@
 
 #include "common/file_io.h"
 #include "common/record_line.h"
+#include "federal/federal_files.h"
 #include "federal/federal_tables.h"
 #include "paysheet/app.h"
 #include "platform/headless/scripted_ui.h"

@@ -7,6 +7,7 @@
 #include "ledger/frm_year.h"
 #include "ledger/frm_year_tot.h"
 #include "ledger/mdi_form1.h"
+#include "ledger/year_files.h"
 #include "ledger/year_ledger.h"
 #include "paysheet/app.h"
 #include "paysheet/fica.h"

@@ -8,6 +8,7 @@
 #include "common/format.h"
 #include "common/record_line.h"
 #include "ledger/frm_year_tot.h"
+#include "ledger/year_files.h"
 #include "ledger/year_ledger.h"
 #include "paysheet/app.h"
 #include "platform/headless/scripted_ui.h"

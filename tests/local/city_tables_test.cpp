@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/record_line.h"
+#include "local/city_files.h"
 #include "local/city_tables.h"
 #include "local/dialog_city.h"
 #include "local_fixture.h"

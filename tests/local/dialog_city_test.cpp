@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "local/city_files.h"
 #include "local/city_tables.h"
 #include "local/dialog_city.h"
 #include "local_fixture.h"

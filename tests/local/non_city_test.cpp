@@ -2,6 +2,7 @@
 
 #include "common/record_line.h"
 #include "local/dialog_non_city.h"
+#include "local/non_city_files.h"
 #include "local/non_city_table.h"
 #include "local_fixture.h"
 

@@ -16,6 +16,7 @@
 #include "platform/headless/scripted_ui.h"
 #include "employee/frm_tax_info.h"
 #include "employee/profile_files.h"
+#include "state/state_files.h"
 #include "state/state_settings.h"
 
 namespace qv::testing {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "state/generic_state_tax.h"
+#include "state/state_files.h"
 #include "state/state_method_table.h"
 #include "state/state_fixture.h"
 

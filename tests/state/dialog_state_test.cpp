@@ -5,6 +5,7 @@
 
 #include "paysheet/form1.h"
 #include "state/generic_state_tax.h"
+#include "state/state_files.h"
 #include "state/state_method_table.h"
 #include "state/state_fixture.h"
 

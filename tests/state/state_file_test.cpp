@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "common/record_line.h"
+#include "state/state_files.h"
 #include "state/state_settings.h"
 #include "state/state_fixture.h"
 
