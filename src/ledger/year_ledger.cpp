@@ -6,7 +6,6 @@
 
 #include "common/format.h"
 #include "common/record_line.h"
-#include "ledger/ledger_messages.h"
 
 namespace qv {
 namespace {

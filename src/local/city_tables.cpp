@@ -1,7 +1,6 @@
 #include "local/city_tables.h"
 
 #include "common/record_line.h"
-#include "local/local_text.h"
 
 namespace qv {
 

@@ -1,7 +1,6 @@
 #include "local/non_city_table.h"
 
 #include "common/record_line.h"
-#include "local/local_text.h"
 
 namespace qv {
 
