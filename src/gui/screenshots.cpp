@@ -29,6 +29,7 @@
 #include "printing/frm_checks.h"
 #include "printing/print_heading.h"
 #include "shell/frm_about_spcl.h"
+#include "shell/frm_date.h"
 #include "shell/frm_date_main.h"
 #include "state/dialog_state.h"
 
@@ -74,6 +75,15 @@ const std::vector<Shot> kShots = {
     {"print-offset", "dlgPrintSet", [](App& a) { a.frmChecks().mnuPrintCheck_Click(); },
      [](App& a) { a.dlgPrintSet().cmdCancel_Click(); a.frmChecks().hide(); }},
     {"overtime", "Form2", [](App& a) { qv::openOvertimeTracker(a); }, [](App& a) { a.form2().cmdClose_Click(); }},
+    {"week-date-picker", "frmDate",
+     [](App& a) {
+         qv::openOvertimeTracker(a);
+         a.form2().Text1_Click(0);
+     },
+     [](App& a) {
+         a.frmDate().cmdOK_Click();
+         a.form2().cmdClose_Click();
+     }},
 };
 
 // A weekly employee at $18.50 an hour with 40 hours and 5 of overtime.
