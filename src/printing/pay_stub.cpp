@@ -14,7 +14,7 @@ void blank(platform::Printer& pr, int lines) {
 }  // namespace
 
 void printPayStubLayout(platform::Printer& pr, const StubData& d) {
-    const PaySheetShown& s = d.sheet;
+    const PaySheetSnapshot& s = d.sheet;
     const StubRows rows = stubRows(d);
 
     // Portrait, whatever a ledger print left set.

@@ -17,7 +17,7 @@ std::string shown(const std::string& text) { return printedAmount(text, kFmtLedg
 StubRows stubRows(const StubData& d) {
     const EmployeeProfile& p = d.profile;
     const PayPeriod& pp = d.period;
-    const PaySheetShown& s = d.sheet;
+    const PaySheetSnapshot& s = d.sheet;
     const StubFigures& f = d.figures;
     const YearToDate& y = d.ytd;
 
@@ -53,7 +53,7 @@ StubRows stubRows(const StubData& d) {
         row("K-Plan", s.lbTaxDed[10], y.TotKplan),
         row("Cafeteria Plan", s.lbCafe, y.TotCafe),
     }};
-    r.current = {shown(s.gross), shown(s.lbTaxes), shown(s.lbDeduct), shown(s.lbNet)};
+    r.current = {shown(s.lbGross), shown(s.lbTaxes), shown(s.lbDeduct), shown(s.lbNet)};
     r.ytd = {shown(y.grossBox), amount(f.ytdTaxes), amount(f.ytdDeductions), shown(y.netBox)};
     return r;
 }
