@@ -5,6 +5,7 @@
 
 #include "cli/command.h"
 #include "common/file_io.h"
+#include "common/messages.h"
 #include "shell/shipped_files.h"
 
 namespace qv::cli {
@@ -72,7 +73,7 @@ int main(int argc, char** argv) {
         if (cmd->opensEmployee) {
             lock.emplace(session.options.folder);
             if (lock->busy()) {
-                std::cerr << qv::FolderLock::kBusyMessage << "\n";
+                std::cerr << qv::kFolderBusyMessage << "\n";
                 return kFailed;
             }
         }

@@ -4,6 +4,7 @@
 
 #include "common/format.h"
 #include "common/key_filter.h"
+#include "common/messages.h"
 #include "common/numbers.h"
 #include "local/local_text.h"
 #include "paysheet/box_copy.h"
@@ -91,7 +92,7 @@ void DialogCity::OKButton_Click() {
     CheckFor();
     if (!fillVar()) {
         // Nothing half-copied and nothing written: the user fixes the box.
-        app().ui().message(local::kCheckNumbersMessage);
+        app().ui().message(kCheckNumbersMessage);
         return;
     }
     SaveCityTables(app());

@@ -2,6 +2,7 @@
 
 #include "common/format.h"
 #include "common/key_filter.h"
+#include "common/messages.h"
 #include "local/local_text.h"
 #include "paysheet/box_copy.h"
 #include "paysheet/app.h"
@@ -86,7 +87,7 @@ void DialogNonCity::OKButton_Click() {
     ensureLoaded();
     ChkFor();
     if (!fillVarib()) {
-        app().ui().message(local::kCheckNumbersMessage);
+        app().ui().message(kCheckNumbersMessage);
         return;
     }
     SaveNonCityTable(app());

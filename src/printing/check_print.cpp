@@ -1,5 +1,6 @@
 #include "printing/check_print.h"
 
+#include "common/messages.h"
 #include "ledger/mdi_form1.h"
 #include "paysheet/app.h"
 #include "printing/dlg_print_set.h"

@@ -1,5 +1,6 @@
 #include "printing/pay_stub.h"
 
+#include "common/messages.h"
 #include "paysheet/app.h"
 #include "printing/stub_rows.h"
 

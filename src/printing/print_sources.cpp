@@ -4,6 +4,7 @@
 
 #include "common/date.h"
 #include "common/format.h"
+#include "common/messages.h"
 #include "paysheet/app.h"
 #include "paysheet/form1.h"
 #include "ledger/frm_year_tot.h"
@@ -90,9 +91,7 @@ std::optional<StubData> gatherStubData(App& app) {
     d.ytd = readYearToDate(app);
     auto figures = computeStubFigures(app.profile, app.period, d.sheet, d.ytd, app.DefaultRate);
     if (!figures) {
-        app.ui().message(
-            "Nothing was printed: an amount worked out for the stub is too large.\r\n"
-            "Check the hours and rates on the pay sheet and in the employee's settings.");
+        app.ui().message(kStubAmountTooLarge);
         return std::nullopt;
     }
     d.figures = *figures;

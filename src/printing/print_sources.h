@@ -16,9 +16,6 @@ namespace qv {
 
 class App;
 
-// Shown when a print command finds no printer to draw on.
-inline constexpr const char* kNoPrinterMessage = "No printer is available to print on.";
-
 // The year-to-date figures: the ledger's sums and the totals window's gross
 // and net boxes (which the stub prints as the window shows them).
 struct YearToDate {

@@ -86,7 +86,4 @@ std::string stateFileText(const StateTaxSettings& s, const EmployeeProfile& p);
 void readStateFileText(std::string_view content, const std::string& fileName, StateTaxSettings& s,
                        EmployeeProfile& p);
 
-// "You have corupted a file." CR LF "Find file," CR LF name CR LF "and delete it."
-std::string corruptFileMessage(std::string_view fileName);
-
 }  // namespace qv
