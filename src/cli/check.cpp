@@ -6,6 +6,7 @@
 
 #include "cli/sheet_amounts.h"
 #include "cli/print_target.h"
+#include "cli/report.h"
 #include "printing/dlg_print_set.h"
 #include "printing/frm_checks.h"
 
@@ -32,7 +33,7 @@ int run(Session& session) {
         if (vert) offsets.cboVert = offsetText(*vert);
         offsets.cmdPrint_Click();
     }
-    reportMessages(session);
+    reportMessages(session.ui);
     if (status != kOk) return status;
     return printer->finish();
 }

@@ -40,7 +40,4 @@ protected:
     OpenedPrinter() = default;
 };
 
-// Reports the messages the program showed while the command ran (stderr).
-void reportMessages(const Session& session);
-
 }  // namespace qv::cli

@@ -1,6 +1,7 @@
 // quorvane-cli stub: calculate the period, then print its pay stub.
 #include "cli/sheet_amounts.h"
 #include "cli/print_target.h"
+#include "cli/report.h"
 #include "printing/pay_stub.h"
 
 namespace qv::cli {
@@ -14,7 +15,7 @@ int run(Session& session) {
     if (!printer) return kFailed;
     int status = calculateSheet(session, amounts);
     if (status == kOk) printPayStubCommand(*session.app);
-    reportMessages(session);
+    reportMessages(session.ui);
     if (status != kOk) return status;
     return printer->finish();
 }
