@@ -90,4 +90,20 @@ std::unique_ptr<OpenedPrinter> OpenedPrinter::open(Session& session, const Print
 #endif
 }
 
+int calculateAndPrint(Session& session, const SheetAmounts& amounts, const PrintTarget& target,
+                      const std::function<void(App&)>& print) {
+    auto printer = OpenedPrinter::open(session, target);
+    if (!printer) return kFailed;
+    const int status = calculateSheet(session, amounts);
+    if (status == kOk) print(*session.app);
+    reportMessages(session.ui);
+    if (status != kOk) return status;
+    return printer->finish();
+}
+
+std::string calculateAndPrintProblem(SheetAmounts& amounts, const PrintTarget& target) {
+    std::string problem = sheetAmountsProblem(amounts);
+    return problem.empty() ? printTargetProblem(target) : problem;
+}
+
 }  // namespace qv::cli
