@@ -27,7 +27,7 @@ struct FullYear {
     platform::ScriptedUi ui;
     platform::FixedClock clock{Date{2018, 12, 28}};
     std::unique_ptr<App> app;
-    PaySheetFigures figures;
+    PaySheetSnapshot figures;
 
     explicit FullYear(const char* name) {
         dir = fs::temp_directory_path() / ("qv_bench_" + std::string(name) + "_" + std::to_string(::getpid()));
@@ -36,15 +36,15 @@ struct FullYear {
         app->UserFile = "Bench";
         app->profile.Weekly = true;
         app->profile.DedName5 = "CrUnion";
-        figures.payDate = "12/28/2018";
-        figures.lines = {"120.51", "62.37", "14.59", "40.12", "10.03", "5.00", "2.50", "7.25", "30.00", "45.10", "20.00"};
+        figures.txtWeek = "12/28/2018";
+        figures.lbTaxDed = {"120.51", "62.37", "14.59", "40.12", "10.03", "5.00", "2.50", "7.25", "30.00", "45.10", "20.00"};
         figures.TotalOt = 45.75f;
         figures.TotalTips = 12.5f;
         figures.GrossPay = 1003.17f;
         figures.NetPay = 812.34f;
-        figures.sdi = "1,003.17";
-        figures.sui = "3.10";
-        figures.cafe = "25.00";
+        figures.lbSDI = "1,003.17";
+        figures.lbSUI = "3.10";
+        figures.lbCafe = "25.00";
         openYearLedger(*app);
         for (int i = 0; i < kLedgerSlots; ++i) app->frmYear().PasteMe(i, figures);
         SaveAnnual(*app);

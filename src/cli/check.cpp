@@ -4,7 +4,6 @@
 // the employee's profile.
 #include <optional>
 
-#include "cli/sheet_amounts.h"
 #include "cli/print_target.h"
 #include "printing/dlg_print_set.h"
 #include "printing/frm_checks.h"
@@ -20,21 +19,14 @@ std::optional<int> vert;
 std::string offsetText(int v) { return v > 0 ? "+" + std::to_string(v) : std::to_string(v); }
 
 int run(Session& session) {
-    auto printer = OpenedPrinter::open(session, target);
-    if (!printer) return kFailed;
-    App& app = *session.app;
-    int status = calculateSheet(session, amounts);
-    if (status == kOk) {
+    return calculateAndPrint(session, amounts, target, [](App& app) {
         app.frmChecks().show();
         DlgPrintSet& offsets = app.dlgPrintSet();
         offsets.show();
         if (horz) offsets.cboHorz = offsetText(*horz);
         if (vert) offsets.cboVert = offsetText(*vert);
         offsets.cmdPrint_Click();
-    }
-    reportMessages(session);
-    if (status != kOk) return status;
-    return printer->finish();
+    });
 }
 
 const Registrar registrar{Command{
@@ -48,10 +40,7 @@ const Registrar registrar{Command{
             ->check(CLI::Range(-5, 5));
         addPrintTargetOptions(sub, target);
     },
-    [] {
-        std::string problem = sheetAmountsProblem(amounts);
-        return problem.empty() ? printTargetProblem(target) : problem;
-    },
+    [] { return calculateAndPrintProblem(amounts, target); },
     run,
 }};
 

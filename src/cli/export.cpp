@@ -3,7 +3,9 @@
 #include <iostream>
 
 #include "cli/command.h"
+#include "cli/report.h"
 #include "common/file_io.h"
+#include "common/messages.h"
 #include "ledger/ledger_export.h"
 #include "ledger/mdi_form1.h"
 #if QUORVANE_HAS_DESKTOP
@@ -23,14 +25,14 @@ int run(Session& s) {
     closeLedgerWindows(app);
     app.spreadsheet = nullptr;
     if (!error.empty()) {
-        std::cerr << "quorvane-cli export: " << error << "\n";
+        reportError("export", error);
         return kFailed;
     }
     std::cout << sheet.savedPath().string() << "\n";
     return kOk;
 #else
     (void)s;
-    std::cerr << "quorvane-cli export: this build has no workbook writer.\n";
+    reportError("export", kNoWorkbookWriter);
     return kFailed;
 #endif
 }

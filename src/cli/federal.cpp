@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/command.h"
+#include "cli/report.h"
 #include "common/format.h"
 #include "common/numbers.h"
 #include "federal/federal_files.h"
@@ -44,19 +45,11 @@ std::string validate() {
     return {};
 }
 
-// The program's own messages, as the terminal shows them.
-void printMessages(const platform::ScriptedUi& ui) {
-    for (std::string m : ui.messages()) {
-        for (std::size_t at = m.find("\r\n"); at != std::string::npos; at = m.find("\r\n", at)) m.replace(at, 2, "\n");
-        std::cerr << m << "\n";
-    }
-}
-
 int run(Session& s) {
     const FederalOptions& o = opts();
     App& app = *s.app;
     if (!LoadFederalTables(app)) {
-        printMessages(s.ui);
+        reportMessages(s.ui);
         return kFailed;
     }
     app.profile.FedStatus = o.status;

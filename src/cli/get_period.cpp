@@ -1,10 +1,10 @@
 // quorvane-cli get-period FILE: "Get Pay Period" with FILE chosen; prints the
 // sheet as restored.
-#include <iostream>
-
 #include "cli/command.h"
+#include "cli/report.h"
 #include "cli/sheet_output.h"
 #include "common/file_io.h"
+#include "common/messages.h"
 #include "employee/saved_period.h"
 
 namespace qv::cli {
@@ -28,7 +28,7 @@ int run(Session& s) {
     else if (file.is_relative()) file = std::filesystem::absolute(file);
     s.ui.answerFile(file);
     if (!GetPayPeriod(app)) {
-        std::cerr << "quorvane-cli get-period: \"" << opts().file << "\" cannot be read as a saved pay period.\n";
+        reportError("get-period", notASavedPeriodMessage(opts().file));
         return printSheet(s, opts().json, kFailed);
     }
     return printSheet(s, opts().json, kOk);

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "cli/ledger_post.h"
+#include "cli/report.h"
 #include "cli/sheet_output.h"
 #include "ledger/frm_year.h"
 #include "ledger/frm_year_tot.h"
@@ -26,13 +27,6 @@ struct LedgerOptions {
 LedgerOptions& opts() {
     static LedgerOptions o;
     return o;
-}
-
-void printMessages(const platform::ScriptedUi& ui) {
-    for (std::string m : ui.messages()) {
-        for (std::size_t at = m.find("\r\n"); at != std::string::npos; at = m.find("\r\n", at)) m.replace(at, 2, "\n");
-        std::cerr << m << "\n";
-    }
 }
 
 // The grid's columns by record field name, in the grid's order.
@@ -117,7 +111,7 @@ int run(Session& s) {
     App& app = *s.app;
     if (o.deleteRow) {
         if (std::string problem = postPeriodProblem(app.profile.Weekly, *o.deleteRow); !problem.empty()) {
-            std::cerr << "quorvane-cli ledger: --delete: " << problem << "\n";
+            reportError("ledger", "--delete: " + problem);
             return kUsage;
         }
     }
@@ -132,7 +126,7 @@ int run(Session& s) {
         s.ui.answerYes();
         ok = closeLedger(app);
     }
-    printMessages(s.ui);
+    reportMessages(s.ui);
     return ok ? kOk : kFailed;
 }
 
@@ -165,7 +159,7 @@ std::string postPeriodProblem(bool weekly, int period) {
 int postPeriodFromCli(Session& session, int period) {
     App& app = *session.app;
     if (std::string problem = postPeriodProblem(app.profile.Weekly, period); !problem.empty()) {
-        std::cerr << "quorvane-cli calc: --post: " << problem << "\n";
+        reportError("calc", "--post: " + problem);
         return kUsage;
     }
     openYearLedger(app);

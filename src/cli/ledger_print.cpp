@@ -1,5 +1,6 @@
 // quorvane-cli ledger-print: the employee's year ledger on paper.
 #include "cli/print_target.h"
+#include "cli/report.h"
 #include "ledger/mdi_form1.h"
 #include "printing/ledger_print.h"
 
@@ -15,7 +16,7 @@ int run(Session& session) {
     // and recomputes its sums.
     openYearLedger(*session.app);
     PrintYr(*session.app);
-    reportMessages(session);
+    reportMessages(session.ui);
     return printer->finish();
 }
 

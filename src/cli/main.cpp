@@ -4,7 +4,9 @@
 #include <optional>
 
 #include "cli/command.h"
+#include "cli/report.h"
 #include "common/file_io.h"
+#include "common/messages.h"
 #include "shell/shipped_files.h"
 
 namespace qv::cli {
@@ -48,7 +50,8 @@ int main(int argc, char** argv) {
         if (cmd->validate) {
             std::string problem = cmd->validate();
             if (!problem.empty()) {
-                std::cerr << "quorvane-cli " << cmd->name << ": " << problem << "\n" << sub->help();
+                reportError(cmd->name, problem);
+                std::cerr << sub->help();
                 return kUsage;
             }
         }
@@ -57,13 +60,13 @@ int main(int argc, char** argv) {
         if (!*folderOpt) {
             std::string problem;
             if (!qv::prepareWorkingFolder(session.options.folder, session.options.shipped, &problem)) {
-                std::cerr << "quorvane-cli: " << problem << "\n";
+                reportError(problem);
                 return kFailed;
             }
         }
         std::error_code ec;
         if (!std::filesystem::is_directory(session.options.folder, ec)) {
-            std::cerr << "quorvane-cli: the folder \"" << session.options.folder.string() << "\" does not exist.\n";
+            reportError(qv::folderMissingMessage(session.options.folder.string()));
             return kFailed;
         }
         // A command's reads and writes of the employee's files are one step:
@@ -72,7 +75,7 @@ int main(int argc, char** argv) {
         if (cmd->opensEmployee) {
             lock.emplace(session.options.folder);
             if (lock->busy()) {
-                std::cerr << qv::FolderLock::kBusyMessage << "\n";
+                reportMessage(qv::kFolderBusyMessage);
                 return kFailed;
             }
         }
@@ -85,7 +88,7 @@ int main(int argc, char** argv) {
         try {
             return cmd->run(session);
         } catch (const std::exception& e) {
-            std::cerr << "quorvane-cli " << cmd->name << ": " << e.what() << "\n";
+            reportError(cmd->name, e.what());
             return kFailed;
         }
     }

@@ -4,6 +4,7 @@
 #include "cli/command.h"
 #include "cli/sheet_output.h"
 #include "common/file_io.h"
+#include "common/messages.h"
 #include "employee/new_open_save.h"
 #include "paysheet/form1.h"
 
@@ -22,7 +23,7 @@ NewOptions& opts() {
 
 std::string validate() {
     if (std::string problem = fileNameProblem(opts().name); !problem.empty())
-        return "\"" + opts().name + "\" cannot be an employee's name. " + problem;
+        return notAnEmployeeNameMessage(opts().name, problem);
     if (opts().name.empty()) return "give the new employee's name.";
     return {};
 }

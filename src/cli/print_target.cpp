@@ -1,8 +1,8 @@
 #include "cli/print_target.h"
 
-#include <iostream>
-
+#include "cli/report.h"
 #include "common/file_io.h"
+#include "common/messages.h"
 #include "platform/headless/text_printer.h"
 
 #ifdef QUORVANE_HAS_DESKTOP
@@ -26,7 +26,7 @@ public:
         if (!printed()) return kFailed;
         std::string error;
         if (!replaceFile(file_, printer.text(), &error)) {
-            std::cerr << "quorvane-cli: cannot write \"" << file_.string() << "\": " << error << "\n";
+            reportError(cannotWriteOutputMessage(file_.string(), error));
             return kFailed;
         }
         return kOk;
@@ -45,7 +45,7 @@ public:
 
     int finish() override {
         if (!printer->error().empty()) {
-            std::cerr << "quorvane-cli: " << printer->error() << "\n";
+            reportError(printer->error());
             return kFailed;
         }
         return printed() ? kOk : kFailed;
@@ -78,20 +78,32 @@ std::unique_ptr<OpenedPrinter> OpenedPrinter::open(Session& session, const Print
     auto qt = target.out.empty() ? gui::QtPrinter::toSystemPrinter(target.printerName)
                                  : gui::QtPrinter::toPdf(target.out);
     if (!qt->error().empty()) {
-        std::cerr << "quorvane-cli: " << qt->error() << "\n";
+        reportError(qt->error());
         return nullptr;
     }
     auto p = std::make_unique<QtOutput>(std::move(qt));
     session.app->printer = p->printer.get();
     return p;
 #else
-    std::cerr << "quorvane-cli: this build prints only to \".txt\" files.\n";
+    reportError(kTextPrintsOnly);
     return nullptr;
 #endif
 }
 
-void reportMessages(const Session& session) {
-    for (const auto& m : session.ui.messages()) std::cerr << m << "\n";
+int calculateAndPrint(Session& session, const SheetAmounts& amounts, const PrintTarget& target,
+                      const std::function<void(App&)>& print) {
+    auto printer = OpenedPrinter::open(session, target);
+    if (!printer) return kFailed;
+    const int status = calculateSheet(session, amounts);
+    if (status == kOk) print(*session.app);
+    reportMessages(session.ui);
+    if (status != kOk) return status;
+    return printer->finish();
+}
+
+std::string calculateAndPrintProblem(SheetAmounts& amounts, const PrintTarget& target) {
+    std::string problem = sheetAmountsProblem(amounts);
+    return problem.empty() ? printTargetProblem(target) : problem;
 }
 
 }  // namespace qv::cli

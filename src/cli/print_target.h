@@ -5,10 +5,12 @@
 
 #include <CLI/CLI.hpp>
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "cli/command.h"
+#include "cli/sheet_amounts.h"
 #include "platform/printer.h"
 
 namespace qv::cli {
@@ -40,7 +42,12 @@ protected:
     OpenedPrinter() = default;
 };
 
-// Reports the messages the program showed while the command ran (stderr).
-void reportMessages(const Session& session);
+// The print commands of the pay sheet (stub, check): opens the target, types
+// the amounts and presses ADD, then runs `print` when the calculation is
+// whole; the program's messages follow on stderr. Returns the exit status.
+int calculateAndPrint(Session& session, const SheetAmounts& amounts, const PrintTarget& target,
+                      const std::function<void(App&)>& print);
+// Their usage check: the amounts, then the target.
+std::string calculateAndPrintProblem(SheetAmounts& amounts, const PrintTarget& target);
 
 }  // namespace qv::cli

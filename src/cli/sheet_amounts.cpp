@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/key_filter.h"
+#include "common/messages.h"
 #include "common/numbers.h"
 #include "paysheet/calculate.h"
 #include "paysheet/form1.h"

@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "cli/report.h"
 #include "common/text_encoding.h"
 #include "paysheet/form1.h"
 
@@ -26,12 +27,6 @@ double asJsonNumber(float v) {
 double asJsonNumber(const NumOrText& v) {
     if (v.isSingle()) return asJsonNumber(static_cast<float>(v.number()));
     return v.number();
-}
-
-std::string plainLines(std::string text) {
-    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
-        text.replace(at, 2, "\n");
-    return text;
 }
 
 void line(std::ostream& out, std::string_view caption, const std::string& value, int indent = 2) {
@@ -77,7 +72,7 @@ void printSheetText(std::ostream& out, App& app, const platform::ScriptedUi& ui)
     const auto messages = ui.messages();
     if (!messages.empty()) {
         out << "\nMessages\n";
-        for (const auto& m : messages) out << plainLines(m) << "\n";
+        for (const auto& m : messages) reportMessage(out, m);
     }
 }
 

@@ -1,5 +1,4 @@
 // quorvane-cli stub: calculate the period, then print its pay stub.
-#include "cli/sheet_amounts.h"
 #include "cli/print_target.h"
 #include "printing/pay_stub.h"
 
@@ -9,15 +8,7 @@ namespace {
 SheetAmounts amounts;
 PrintTarget target;
 
-int run(Session& session) {
-    auto printer = OpenedPrinter::open(session, target);
-    if (!printer) return kFailed;
-    int status = calculateSheet(session, amounts);
-    if (status == kOk) printPayStubCommand(*session.app);
-    reportMessages(session);
-    if (status != kOk) return status;
-    return printer->finish();
-}
+int run(Session& session) { return calculateAndPrint(session, amounts, target, printPayStubCommand); }
 
 const Registrar registrar{Command{
     "stub",
@@ -26,10 +17,7 @@ const Registrar registrar{Command{
         addSheetAmountOptions(sub, amounts);
         addPrintTargetOptions(sub, target);
     },
-    [] {
-        std::string problem = sheetAmountsProblem(amounts);
-        return problem.empty() ? printTargetProblem(target) : problem;
-    },
+    [] { return calculateAndPrintProblem(amounts, target); },
     run,
 }};
 

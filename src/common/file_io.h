@@ -68,7 +68,6 @@ private:
 class FolderLock {
 public:
     static constexpr std::string_view kLockFileName = ".quorvane.lock";
-    static constexpr std::string_view kBusyMessage = "The working folder is in use by another Quorvane.";
 
     // Waits up to `patience` for the lock. busy() is true when another run
     // holds it. A folder where no lock file can be made (read-only) cannot be

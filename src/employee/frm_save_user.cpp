@@ -1,6 +1,7 @@
 #include "employee/frm_save_user.h"
 
 #include "common/file_io.h"
+#include "common/messages.h"
 #include "employee/new_open_save.h"
 #include "paysheet/app.h"
 #include "paysheet/form1.h"
@@ -50,8 +51,7 @@ bool FrmSaveUser::cmdSaveUser_Click() {
     ensureLoaded();
     // The name becomes every file's name: refuse it before anything is written.
     if (std::string problem = fileNameProblem(txtSaveUser); !problem.empty()) {
-        app().ui().message("The name \"" + txtSaveUser + "\" cannot be used for the employee's files: " + problem,
-                           "Save");
+        app().ui().message(unusableSaveNameMessage(txtSaveUser, problem), "Save");
         return false;
     }
     App& a = app();

@@ -4,6 +4,7 @@
 
 #include "common/format.h"
 #include "common/key_filter.h"
+#include "common/messages.h"
 #include "common/numbers.h"
 #include "paysheet/box_copy.h"
 #include "employee/frm_save_user.h"
@@ -181,12 +182,11 @@ bool FrmTaxInfo::fillVar_() {
     const std::string hourRateText = boxValue(txtHourRate) == 0 ? std::string(kDefaultRateText) : txtHourRate;
     const BoxCopy copy =
         copyBoxesInto(app().profile, [&](EmployeeProfile& p, BoxReader& read) {
-            read(hourRateText, p.HourRate, rateOf, "Hourly Rate 1 must be a number.");
-            read(txtHourRate2, p.HourRate2, rateOf, "Hourly Rate 2 must be a number.");
-            read(txtTipsRate, p.TipsRate, rateOf, "Tips Rate must be a number.");
-            read.check(cboDepend, exemptionsOf, "Federal exemptions must be a whole number from 0 to 9.");
-            read(cboDepend2, p.StateExemptions, exemptionsOf,
-                 "State & City exemptions must be a whole number from 0 to 9.");
+            read(hourRateText, p.HourRate, rateOf, kHourRate1NotNumber);
+            read(txtHourRate2, p.HourRate2, rateOf, kHourRate2NotNumber);
+            read(txtTipsRate, p.TipsRate, rateOf, kTipsRateNotNumber);
+            read.check(cboDepend, exemptionsOf, kFederalExemptionsRange);
+            read(cboDepend2, p.StateExemptions, exemptionsOf, kStateExemptionsRange);
 
             p.FedExemptions = isBlank(cboDepend) ? std::string("0") : cboDepend;
             p.FedStatus = isBlank(cboStatus) ? std::string("Single") : cboStatus;

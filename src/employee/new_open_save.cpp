@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/file_io.h"
+#include "common/messages.h"
 #include "common/record_line.h"
 #include "employee/frm_save_user.h"
 #include "employee/profile_files.h"
@@ -183,7 +184,7 @@ void showProfileCaptions(App& app) {
 
 bool NewUser(App& app) {
     platform::Ui& ui = app.ui();
-    if (ui.askYesNo("........SAVE PREVIOUS USER?", "Save")) {
+    if (ui.askYesNo(kSavePreviousUser, "Save")) {
         app.frmSaveUser().showModal();
         if (app.form1().programEnded) return false;
     }
@@ -192,13 +193,13 @@ bool NewUser(App& app) {
     // No name (the box cancelled) starts no new employee.
     if (name.empty()) return false;
     if (std::string problem = fileNameProblem(name); !problem.empty()) {
-        ui.message("\"" + name + "\" cannot be an employee's name. " + problem);
+        ui.message(notAnEmployeeNameMessage(name, problem));
         return false;
     }
     app.UserFile = name;
     app.frmSaveUser().txtSaveUser = name;
     if (fileExists(app.userPath(kUserExt))) {
-        ui.message("........" + name + " already exists. Use Open");
+        ui.message(employeeExistsMessage(name));
         // The existing employee's files must not receive the current values.
         app.UserFile = previous;
         app.frmSaveUser().txtSaveUser = previous;
@@ -226,7 +227,7 @@ bool OpenFile(App& app) {
     if (!chosen) return false;
     const std::string fileName = chosen->filename().string();
     if (!endsWithUse(fileName)) {
-        app.ui().message("\"" + fileName + "\" is not an employee's file (*.use).");
+        app.ui().message(notAnEmployeeFileMessage(fileName));
         return false;
     }
     const std::filesystem::path folder = chosen->has_parent_path() ? chosen->parent_path() : app.folder();
@@ -252,7 +253,7 @@ bool OpenFile(App& app) {
 void SaveUser(App& app) { app.frmSaveUser().showModal(); }
 
 void ExitProgram(App& app) {
-    if (app.ui().askYesNo("     SAVE USER'S SETTINGS?", "Save")) {
+    if (app.ui().askYesNo(kSaveUserSettings, "Save")) {
         app.frmSaveUser().showModal();
         if (app.form1().programEnded) return;
     }

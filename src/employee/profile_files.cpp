@@ -2,6 +2,7 @@
 
 #include "common/file_io.h"
 #include "common/format.h"
+#include "common/messages.h"
 #include "common/numbers.h"
 #include "common/record_line.h"
 #include "employee/frm_tax_info.h"
@@ -200,9 +201,7 @@ bool LoadProfile(App& app) {
 bool writeEmployeeFile(App& app, std::string_view ext, const std::string& content) {
     std::string error;
     if (app.saveFile(app.userPath(ext), content, &error)) return true;
-    std::string text = "Could not save the file " + app.UserFile + std::string(ext) + ".";
-    if (!error.empty()) text += "\r\n" + error;
-    app.ui().message(text);
+    app.ui().message(cannotSaveFileMessage(app.UserFile + std::string(ext), error));
     return false;
 }
 

@@ -6,6 +6,7 @@
 
 #include "common/file_io.h"
 #include "common/format.h"
+#include "common/messages.h"
 #include "common/numbers.h"
 #include "common/record_line.h"
 #include "paysheet/app.h"
@@ -52,8 +53,7 @@ bool SavePayPeriod(App& app) {
     std::string problem;
     const std::string name = savedPeriodFileName(sheet.txtWeek, app.UserFile, &problem);
     if (name.empty()) {
-        app.ui().message("The pay date \"" + sheet.txtWeek + "\" cannot be part of a file name. " + problem +
-                         "\r\nThe pay period was not saved.");
+        app.ui().message(payDateNotAFileNameMessage(sheet.txtWeek, problem));
         return false;
     }
     // Every box and caption must read as a number before anything changes.
@@ -84,7 +84,7 @@ bool SavePayPeriod(App& app) {
     for (float v : values) w.num(v).endLine();
     std::string error;
     if (!app.saveFile(app.pathOf(name), w.str(), &error)) {
-        app.ui().message("The pay period could not be saved in \"" + name + "\": " + error);
+        app.ui().message(periodNotSavedMessage(name, error));
         return false;
     }
     return true;

@@ -8,6 +8,7 @@
 
 #include <exception>
 
+#include "common/messages.h"
 #include "employee/frm_save_user.h"
 #include "gui/text.h"
 #include "paysheet/app.h"
@@ -42,7 +43,7 @@ void Desktop::run(View* from, const std::function<void()>& procedure) {
     } catch (const std::exception& e) {
         // No input may end the program; the user is told what failed.
         QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Quorvane"),
-                              QStringLiteral("The command could not be completed: %1").arg(shown(e.what())));
+                              shown(commandFailedMessage(e.what())));
     }
     refresh();
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/file_io.h"
+#include "common/messages.h"
 #include "shell/shipped_files.h"
 #include "gui/desktop_program.h"
 #include "gui/text.h"
@@ -31,7 +32,7 @@ int main(int argc, char** argv) {
     qv::FolderLock lock(folder);
     if (lock.busy()) {
         QMessageBox::critical(nullptr, QStringLiteral("Quorvane"),
-                              qv::gui::shown(qv::FolderLock::kBusyMessage));
+                              qv::gui::shown(qv::kFolderBusyMessage));
         return 1;
     }
 

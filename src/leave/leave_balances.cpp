@@ -1,6 +1,7 @@
 #include "leave/leave_balances.h"
 
 #include "common/file_io.h"
+#include "common/messages.h"
 #include "common/record_line.h"
 #include "employee/profile_files.h"
 #include "paysheet/app.h"

@@ -187,22 +187,22 @@ void FrmYear::txtNet_KeyPress(int, char& KeyAscii) {
     if (!numericKeyAccepted(KeyAscii)) KeyAscii = 0;
 }
 
-void FrmYear::PasteMe(int i) { PasteMe(i, paySheetFigures(app())); }
+void FrmYear::PasteMe(int i) { PasteMe(i, snapshotPaySheet(app())); }
 
-void FrmYear::PasteMe(int i, const PaySheetFigures& sheet) {
+void FrmYear::PasteMe(int i, const PaySheetSnapshot& sheet) {
     ensureLoaded();
     if (i < 0 || i >= activeRows()) return;
     const auto s = static_cast<std::size_t>(i);
-    txtDate[s] = sheet.payDate;
-    for (std::size_t k = 0; k < kLineColumns.size(); ++k) cell(kLineColumns[k])[s] = ledgerText(sheet.lines[k]);
+    txtDate[s] = sheet.txtWeek;
+    for (std::size_t k = 0; k < kLineColumns.size(); ++k) cell(kLineColumns[k])[s] = ledgerText(sheet.lbTaxDed[k]);
     txtOT[s] = formatNumber(sheet.TotalOt, kFmtLedger);
     txtTips[s] = formatNumber(sheet.TotalTips, kFmtLedger);
     txtGross[s] = formatNumber(sheet.GrossPay, kFmtLedger);
     txtNet[s] = formatNumber(sheet.NetPay, kFmtLedger);
     LedgerRow& row = app().ledger.rows[s];
-    row.YrSdi = shownAmount(sheet.sdi);
-    row.YrSui = shownAmount(sheet.sui);
-    row.YrCafe = shownAmount(sheet.cafe);
+    row.YrSdi = shownAmount(sheet.lbSDI);
+    row.YrSui = shownAmount(sheet.lbSUI);
+    row.YrCafe = shownAmount(sheet.lbCafe);
     Update();
     AddAnnual(app());
 }

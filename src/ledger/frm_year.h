@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "ledger/pay_sheet_figures.h"
+#include "paysheet/pay_sheet_snapshot.h"
 #include "ledger/year_ledger.h"
 #include "paysheet/controls.h"
 #include "paysheet/form.h"
@@ -66,7 +66,7 @@ public:
 
     // Posts the pay sheet's current period into slot i.
     void PasteMe(int i);
-    void PasteMe(int i, const PaySheetFigures& sheet);
+    void PasteMe(int i, const PaySheetSnapshot& sheet);
     // Empties slot i and recomputes.
     void DeleteRow(int i);
     // Empties every active row and the SDI/SUI/cafeteria of all 53 slots.

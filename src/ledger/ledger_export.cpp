@@ -4,6 +4,7 @@
 #include <exception>
 #include <string>
 
+#include "common/messages.h"
 #include "ledger/frm_year.h"
 #include "ledger/frm_year_tot.h"
 #include "paysheet/app.h"
@@ -107,7 +108,7 @@ void ToExcel(App& app, platform::Spreadsheet& sheet) {
 
 std::string exportLedger(App& app) {
     platform::Spreadsheet* sheet = app.spreadsheet;
-    if (!sheet) return "No spreadsheet program is available: the year was not exported.";
+    if (!sheet) return std::string(kNoSpreadsheet);
     if (sheet->hasApplication()) {
         try { sheet->setVisible(false); } catch (const std::exception&) {}
         try { sheet->quit(); } catch (const std::exception&) {}
@@ -117,8 +118,7 @@ std::string exportLedger(App& app) {
         sheet->createApplication();
         ToExcel(app, *sheet);
     } catch (const std::exception& e) {
-        return "The year could not be exported to \"" + ledgerWorkbookPath(app).filename().string() + "\": " +
-               e.what();
+        return exportFailedMessage(ledgerWorkbookPath(app).filename().string(), e.what());
     }
     return {};
 }

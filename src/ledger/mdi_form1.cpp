@@ -1,5 +1,6 @@
 #include "ledger/mdi_form1.h"
 
+#include "common/messages.h"
 #include "ledger/frm_year.h"
 #include "ledger/frm_year_tot.h"
 #include "ledger/ledger_export.h"
@@ -83,7 +84,7 @@ bool MDIForm1::MDIForm_QueryUnload() {
         unload();
         return true;
     }
-    app().ui().message("USE CLOSE INSTEAD");
+    app().ui().message(kUseCloseInstead);
     return false;
 }
 
@@ -112,7 +113,7 @@ void openYearLedger(App& app) {
 bool closeLedger(App& app) {
     FrmYear& grid = app.frmYear();
     bool saved = true;
-    if (app.ui().askYesNo("     Do you want to save YTD", "Save?")) {
+    if (app.ui().askYesNo(kSaveYtd, "Save?")) {
         grid.Update();
         AddAnnual(app);
         saved = SaveAnnual(app);

@@ -1,10 +1,10 @@
 #include "ledger/year_files.h"
 
 #include "common/file_io.h"
+#include "common/messages.h"
 #include "common/record_line.h"
 #include "ledger/frm_year.h"
 #include "ledger/frm_year_tot.h"
-#include "ledger/ledger_messages.h"
 #include "paysheet/app.h"
 #include "state/state_files.h"
 
@@ -17,7 +17,7 @@ bool AnnualExists(const App& app, bool weekly) { return fileExists(app.pathOf(an
 void AddAnnual(App& app) {
     YearLedger& ledger = app.ledger;
     if (!recomputeYearSums(ledger, app.profile.Weekly)) {
-        app.ui().message("CHECK YOUR ENTRY FOR NON NUMBER TYPE");
+        app.ui().message(kLedgerNonNumber);
         return;
     }
     app.frmYearTot().showSums();

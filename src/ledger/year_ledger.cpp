@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "common/format.h"
+#include "common/messages.h"
 #include "common/record_line.h"
 
 namespace qv {

@@ -1,9 +1,9 @@
 #include "local/city_files.h"
 
 #include "common/file_io.h"
+#include "common/messages.h"
 #include "common/record_line.h"
 #include "local/dialog_city.h"
-#include "local/local_text.h"
 #include "paysheet/app.h"
 #include "state/state_files.h"
 
@@ -25,7 +25,7 @@ bool LoadCityTables(App& app) {
         readCityTables(*content, name, app.city);
     } catch (const RecordReadError&) {
         app.fileDamaged(app.userPath(".cti"));
-        app.ui().message(local::corruptFileMessage(name));
+        app.ui().message(corruptFileMessage(name));
         return false;
     }
     DialogCity& dlg = app.dialogCity();
@@ -37,7 +37,7 @@ bool LoadCityTables(App& app) {
 
 bool SaveCityTables(App& app) {
     if (!app.saveFile(app.userPath(".cti"), cityTablesText(app.city))) {
-        app.ui().message(local::kCheckNumbersMessage);
+        app.ui().message(kCheckNumbersMessage);
         return false;
     }
     return true;

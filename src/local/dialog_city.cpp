@@ -4,6 +4,7 @@
 
 #include "common/format.h"
 #include "common/key_filter.h"
+#include "common/messages.h"
 #include "common/numbers.h"
 #include "local/city_files.h"
 #include "local/local_text.h"
@@ -92,7 +93,7 @@ void DialogCity::OKButton_Click() {
     CheckFor();
     if (!fillVar()) {
         // Nothing half-copied and nothing written: the user fixes the box.
-        app().ui().message(local::kCheckNumbersMessage);
+        app().ui().message(kCheckNumbersMessage);
         return;
     }
     SaveCityTables(app());

@@ -2,6 +2,7 @@
 
 #include "common/format.h"
 #include "common/key_filter.h"
+#include "common/messages.h"
 #include "local/local_text.h"
 #include "local/non_city_files.h"
 #include "paysheet/box_copy.h"
@@ -87,7 +88,7 @@ void DialogNonCity::OKButton_Click() {
     ensureLoaded();
     ChkFor();
     if (!fillVarib()) {
-        app().ui().message(local::kCheckNumbersMessage);
+        app().ui().message(kCheckNumbersMessage);
         return;
     }
     SaveNonCityTable(app());

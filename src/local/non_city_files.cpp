@@ -1,9 +1,9 @@
 #include "local/non_city_files.h"
 
 #include "common/file_io.h"
+#include "common/messages.h"
 #include "common/record_line.h"
 #include "local/dialog_non_city.h"
-#include "local/local_text.h"
 #include "paysheet/app.h"
 #include "state/state_files.h"
 
@@ -20,7 +20,7 @@ bool LoadNonCityTable(App& app) {
         app.nonCity = parseNonCityTable(*content, name);
     } catch (const RecordReadError&) {
         app.fileDamaged(app.userPath(".nci"));
-        app.ui().message(local::corruptFileMessage(name));
+        app.ui().message(corruptFileMessage(name));
         return false;
     }
     app.dialogNonCity().showTable(app.nonCity);
@@ -29,7 +29,7 @@ bool LoadNonCityTable(App& app) {
 
 bool SaveNonCityTable(App& app) {
     if (!app.saveFile(app.userPath(".nci"), nonCityTableText(app.nonCity))) {
-        app.ui().message(local::kCheckNumbersMessage);
+        app.ui().message(kCheckNumbersMessage);
         return false;
     }
     return true;

@@ -5,6 +5,7 @@
 #include "common/date.h"
 #include "common/format.h"
 #include "common/key_filter.h"
+#include "common/messages.h"
 #include "common/numbers.h"
 #include "employee/profile_files.h"
 #include "paysheet/app.h"
@@ -18,7 +19,6 @@ Form2& App::form2() { return formIn(form2_); }
 
 namespace {
 
-constexpr const char* kReminder = "Please enter amounts in\r\nAnnual Salary and\r\nApproved Percent Boxes.";
 // The salary the tracker suggests when none is known, and the one a new
 // employee starts with.
 constexpr const char* kSuggestedSalary = "25600";
@@ -131,7 +131,7 @@ void Form2::boxesIntoRecord() {
 void Form2::total(bool remind) {
     ensureLoaded();
     if (txtAnnual.empty() || txtApPercent.empty() || (valueOf(txtAnnual) == 0 && valueOf(txtApPercent) == 0)) {
-        if (remind) app().ui().message(kReminder, "Attention");
+        if (remind) app().ui().message(kOvertimeReminder, "Attention");
         return;
     }
     OvertimeTracker& ot = app().overtime;

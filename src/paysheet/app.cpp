@@ -1,5 +1,7 @@
 #include "paysheet/app.h"
 
+#include "common/messages.h"
+
 namespace qv {
 
 App::App(platform::Ui& ui, platform::Clock& clock, std::filesystem::path folder)
@@ -15,8 +17,7 @@ bool App::saveFile(const std::filesystem::path& path, std::string_view content, 
     std::filesystem::path keptAs;
     if (!damaged_.moveAside(path, &keptAs, error)) return false;
     if (!keptAs.empty())
-        ui_.message("The damaged file \"" + path.filename().string() + "\" was kept as \"" +
-                    keptAs.filename().string() + "\".");
+        ui_.message(damagedFileKeptMessage(path.filename().string(), keptAs.filename().string()));
     return replaceFile(path, content, error);
 }
 

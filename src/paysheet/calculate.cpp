@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/format.h"
+#include "common/messages.h"
 #include "common/numbers.h"
 #include "employee/frm_save_user.h"
 #include "federal/federal_files.h"

@@ -6,10 +6,6 @@ namespace qv {
 
 class App;
 
-inline constexpr const char* kNonNumeric = "You have entered a NON numerial.";
-inline constexpr const char* kExemptionsOutOfRange =
-    "The number of exemptions is not 0 to 9: no allowance was subtracted.";
-
 // How a calculation ended.
 enum class CalcOutcome {
     // Nothing was computed or saved: an amount that is not a number or is

@@ -1,39 +1,27 @@
 #include "printing/check_print.h"
 
-#include "common/format.h"
+#include "common/messages.h"
 #include "ledger/mdi_form1.h"
 #include "paysheet/app.h"
 #include "printing/dlg_print_set.h"
 #include "printing/frm_checks.h"
+#include "printing/stub_rows.h"
 
 namespace qv {
 
 namespace {
 
-std::string rate(float v) { return formatNumber(v, kFmtRate); }
-std::string amount(float v) { return formatNumber(v, kFmtLedger); }
-std::string amount(Currency v) { return formatNumber(v, kFmtLedger); }
-std::string hours(const std::string& box) { return printedAmount(box, kFmtRate); }
-std::string shown(const std::string& text) { return printedAmount(text, kFmtLedger); }
-
-struct EarningRow {
-    std::string label, rate, hours, amount;
-};
-struct TaxRow {
-    std::string label, current;
-    std::string sum;
-};
+// The check's stub copies list the tips last.
+constexpr std::size_t kCheckEarningOrder[] = {earning::Regular1,   earning::Regular2, earning::Overtime12,
+                                              earning::Overtime15, earning::Holiday,  earning::Vacation,
+                                              earning::Adjustment, earning::Tips};
 
 void printStubCopy(platform::Printer& pr, const CheckFace& face, const StubData& d, int h, int blankBeforeSummary) {
-    const EmployeeProfile& p = d.profile;
-    const PayPeriod& pp = d.period;
-    const PaySheetShown& s = d.sheet;
-    const StubFigures& f = d.figures;
-    const YearToDate& y = d.ytd;
+    const StubRows rows = stubRows(d);
 
     pr.printAt(h + 5, face.payTo);
     pr.printAt(h + 45, face.ssn);
-    pr.printAt(h + 65, "For Week Ending: " + s.txtWeek);
+    pr.printAt(h + 65, "For Week Ending: " + d.sheet.txtWeek);
     pr.printAt(h + 125, face.date);
     pr.endLine();
     pr.printAt(h + 5, "Description");
@@ -46,45 +34,19 @@ void printStubCopy(platform::Printer& pr, const CheckFace& face, const StubData&
     pr.printAt(h + 5, std::string(198, '-'));
     pr.endLine();
 
-    const EarningRow earnings[] = {
-        {"Regular1 Earning", rate(f.rate1), hours(s.txtAmount[0]), amount(pp.StrPay)},
-        {"Regular2 Earning", rate(p.HourRate2), hours(s.txtAmount[1]), amount(pp.StrPay2)},
-        {"O.T. 1x / 2x Earned", rate(f.ot12Rate), hours(s.txtAmount[2]), amount(f.ot12Pay)},
-        {"O.T. 1.5x Earned", rate(f.ot15Rate), hours(s.txtAmount[3]), amount(f.ot15Pay)},
-        {"Holiday", rate(f.rate1), hours(s.txtAmount[4]), amount(f.holidayPay)},
-        {"Vacation/Sick", rate(f.rate1), hours(s.txtAmount[5]), amount(f.vacationPay)},
-        {"Adjustment", hours(s.txtAmount[6]), "", amount(pp.Addit)},
-        {"Tips", rate(p.TipsRate), rate(pp.TipsHrs), amount(pp.MyTips)},
-    };
-    const TaxRow taxes[] = {
-        {"Federal Tax", s.lbTaxDed[0], amount(y.TotFed)},
-        {"Social Security Tax", s.lbTaxDed[1], amount(y.TotSS)},
-        {"Medicare Tax", s.lbTaxDed[2], amount(y.TotMedi)},
-        {"State Tax", s.lbTaxDed[3], amount(y.TotState)},
-        {"City Tax", s.lbTaxDed[4], amount(y.TotCity)},
-        {"State Disability Ins", s.lbSDI, amount(y.TotSdi)},
-        {"State Unemployment Ins", s.lbSUI, amount(y.TotSui)},
-        {p.DedName5, s.lbTaxDed[5], amount(y.TotMuni)},
-        {p.DedName6, s.lbTaxDed[6], amount(y.TotBond)},
-        {p.DedName7, s.lbTaxDed[7], amount(y.TotDues)},
-        {p.DedName8, s.lbTaxDed[8], amount(y.TotPen)},
-        {p.DedName9, s.lbTaxDed[9], amount(y.TotMisc)},
-        {"K-Plan", s.lbTaxDed[10], amount(y.TotKplan)},
-        {"Cafeteria Plan", s.lbCafe, amount(y.TotCafe)},
-    };
-    constexpr std::size_t kEarningRows = std::size(earnings);
-    for (std::size_t row = 0; row < std::size(taxes); ++row) {
-        if (row < kEarningRows) {
-            const EarningRow& e = earnings[row];
+    // The earnings run beside the first taxes and deductions.
+    for (std::size_t row = 0; row < rows.deductions.size(); ++row) {
+        if (row < std::size(kCheckEarningOrder)) {
+            const EarningRow& e = rows.earnings[kCheckEarningOrder[row]];
             pr.printAt(h + 5, e.label);
             pr.printAt(h + 30, e.rate);
             pr.printAt(h + 45, e.hours);
             pr.printAt(h + 55, e.amount);
         }
-        const TaxRow& t = taxes[row];
+        const DeductionRow& t = rows.deductions[row];
         pr.printAt(h + 65, t.label);
-        pr.printAt(h + 102, shown(t.current));
-        pr.printAt(h + 125, t.sum);
+        pr.printAt(h + 102, t.current);
+        pr.printAt(h + 125, t.ytd);
         pr.endLine();
     }
     for (int i = 0; i < blankBeforeSummary; ++i) pr.endLine();
@@ -94,16 +56,8 @@ void printStubCopy(platform::Printer& pr, const CheckFace& face, const StubData&
     pr.printAt(h + 65, "Deductions");
     pr.printAt(h + 85, "Net Pay");
     pr.endLine();
-    pr.printAt(h + 5, "Current");
-    pr.printAt(h + 30, shown(s.gross));
-    pr.printAt(h + 50, shown(s.lbTaxes));
-    pr.printAt(h + 65, shown(s.lbDeduct));
-    pr.printAt(h + 85, shown(s.lbNet));
-    pr.printAt(h + 5, "YTD");
-    pr.printAt(h + 30, shown(y.grossBox));
-    pr.printAt(h + 50, amount(f.ytdTaxes));
-    pr.printAt(h + 65, amount(f.ytdDeductions));
-    pr.printAt(h + 85, shown(y.netBox));
+    printSummaryLine(pr, h, "Current", rows.current);
+    printSummaryLine(pr, h, "YTD", rows.ytd);
     // The YTD line is ended by whatever follows it.
 }
 

@@ -40,7 +40,7 @@ void DlgPrintSet::Form_Load() {
     PrintVert = roundedOffset(a.profile.CheckVert);
     cboHorz = std::to_string(PrintHorz);
     cboVert = std::to_string(PrintVert);
-    lbWeek = readPaySheet(a).txtWeek;
+    lbWeek = snapshotPaySheet(a).txtWeek;
 }
 
 bool DlgPrintSet::apply() {

@@ -17,7 +17,7 @@ void FrmChecks::refill() {
 
 void FrmChecks::Form_Load() {
     refill();
-    txtCheckDate = readPaySheet(app()).txtWeek;
+    txtCheckDate = snapshotPaySheet(app()).txtWeek;
 }
 
 // A click or the focus refills the check from the pay sheet; the date and

@@ -4,6 +4,7 @@
 
 #include "common/date.h"
 #include "common/format.h"
+#include "common/messages.h"
 #include "ledger/year_ledger.h"
 #include "paysheet/app.h"
 #include "printing/print_sources.h"

@@ -1,17 +1,12 @@
 #include "printing/pay_stub.h"
 
-#include "common/format.h"
+#include "common/messages.h"
 #include "paysheet/app.h"
+#include "printing/stub_rows.h"
 
 namespace qv {
 
 namespace {
-
-std::string rate(float v) { return formatNumber(v, kFmtRate); }
-std::string amount(float v) { return formatNumber(v, kFmtLedger); }
-std::string amount(Currency v) { return formatNumber(v, kFmtLedger); }
-std::string hours(const std::string& box) { return printedAmount(box, kFmtRate); }
-std::string shown(const std::string& text) { return printedAmount(text, kFmtLedger); }
 
 void blank(platform::Printer& pr, int lines) {
     for (int i = 0; i < lines; ++i) pr.endLine();
@@ -20,11 +15,8 @@ void blank(platform::Printer& pr, int lines) {
 }  // namespace
 
 void printPayStubLayout(platform::Printer& pr, const StubData& d) {
-    const EmployeeProfile& p = d.profile;
-    const PayPeriod& pp = d.period;
-    const PaySheetShown& s = d.sheet;
-    const StubFigures& f = d.figures;
-    const YearToDate& y = d.ytd;
+    const PaySheetSnapshot& s = d.sheet;
+    const StubRows rows = stubRows(d);
 
     // Portrait, whatever a ledger print left set.
     pr.setLandscape(false);
@@ -65,30 +57,17 @@ void printPayStubLayout(platform::Printer& pr, const StubData& d) {
     pr.printAt(65, "Earnings");
     pr.printAt(5, std::string(198, '-'));
     pr.endLine();
-    auto earning = [&](const char* label, const std::string& r, const std::string& h, const std::string& a) {
-        pr.printAt(5, label);
-        pr.printAt(30, r);
-        pr.printAt(50, h);
-        pr.printAt(65, a);
-    };
-    earning("Regular1 Earning", rate(f.rate1), hours(s.txtAmount[0]), amount(pp.StrPay));
-    pr.endLine();
-    earning("Regular2 Earning", rate(p.HourRate2), hours(s.txtAmount[1]), amount(pp.StrPay2));
-    pr.endLine();
-    earning("O.T. 1x / 2x Earned", rate(f.ot12Rate), hours(s.txtAmount[2]), amount(f.ot12Pay));
-    pr.endLine();
-    earning("O.T. 1.5x Earned", rate(f.ot15Rate), hours(s.txtAmount[3]), amount(f.ot15Pay));
-    pr.printAt(85, "YTD");
-    pr.endLine();
-    earning("Tips", rate(p.TipsRate), rate(pp.TipsHrs), amount(f.tipEarnings));
-    pr.printAt(85, amount(y.TotTips));
-    pr.endLine();
-    earning("Holiday", rate(f.rate1), hours(s.txtAmount[4]), amount(f.holidayPay));
-    pr.endLine();
-    earning("Vacation/Sick", rate(f.rate1), hours(s.txtAmount[5]), amount(f.vacationPay));
-    pr.endLine();
-    earning("Adjustment", hours(s.txtAmount[6]), "", amount(pp.Addit));
-    pr.endLine();
+    for (std::size_t i = 0; i < rows.earnings.size(); ++i) {
+        const EarningRow& e = rows.earnings[i];
+        pr.printAt(5, e.label);
+        pr.printAt(30, e.rate);
+        pr.printAt(50, e.hours);
+        pr.printAt(65, e.amount);
+        // The tips carry the year's sum, headed on the line above them.
+        if (i == earning::Overtime15) pr.printAt(85, "YTD");
+        if (i == earning::Tips) pr.printAt(85, rows.tipsYtd);
+        pr.endLine();
+    }
     blank(pr, 7);
 
     // Taxes and deductions, current and year to date.
@@ -97,26 +76,12 @@ void printPayStubLayout(platform::Printer& pr, const StubData& d) {
     pr.printAt(115, "YTD");
     pr.printAt(5, std::string(198, '-'));
     pr.endLine();
-    auto taxLine = [&](const std::string& label, const std::string& current, float sum) {
-        pr.printAt(65, label);
-        pr.printAt(100, shown(current));
-        pr.printAt(115, amount(sum));
+    for (const DeductionRow& t : rows.deductions) {
+        pr.printAt(65, t.label);
+        pr.printAt(100, t.current);
+        pr.printAt(115, t.ytd);
         pr.endLine();
-    };
-    taxLine("Federal Tax", s.lbTaxDed[0], y.TotFed);
-    taxLine("Social Security Tax", s.lbTaxDed[1], y.TotSS);
-    taxLine("Medicare Tax", s.lbTaxDed[2], y.TotMedi);
-    taxLine("State Tax", s.lbTaxDed[3], y.TotState);
-    taxLine("City Tax", s.lbTaxDed[4], y.TotCity);
-    taxLine("State Disability Ins", s.lbSDI, y.TotSdi);
-    taxLine("State Unemployment Ins", s.lbSUI, y.TotSui);
-    taxLine(p.DedName5, s.lbTaxDed[5], y.TotMuni);
-    taxLine(p.DedName6, s.lbTaxDed[6], y.TotBond);
-    taxLine(p.DedName7, s.lbTaxDed[7], y.TotDues);
-    taxLine(p.DedName8, s.lbTaxDed[8], y.TotPen);
-    taxLine(p.DedName9, s.lbTaxDed[9], y.TotMisc);
-    taxLine("K-Plan", s.lbTaxDed[10], y.TotKplan);
-    taxLine("Cafeteria Plan", s.lbCafe, y.TotCafe);
+    }
     blank(pr, 5);
 
     // Summary of the period and the year.
@@ -128,16 +93,8 @@ void printPayStubLayout(platform::Printer& pr, const StubData& d) {
     pr.printAt(5, std::string(198, '-'));
     pr.endLine();
     blank(pr, 1);
-    pr.printAt(5, "Current");
-    pr.printAt(30, shown(s.gross));
-    pr.printAt(50, shown(s.lbTaxes));
-    pr.printAt(65, shown(s.lbDeduct));
-    pr.printAt(85, shown(s.lbNet));
-    pr.printAt(5, "YTD");
-    pr.printAt(30, shown(y.grossBox));
-    pr.printAt(50, amount(f.ytdTaxes));
-    pr.printAt(65, amount(f.ytdDeductions));
-    pr.printAt(85, shown(y.netBox));
+    printSummaryLine(pr, 0, "Current", rows.current);
+    printSummaryLine(pr, 0, "YTD", rows.ytd);
     pr.printAt(100, s.txtWeek);
     pr.printAt(5, std::string(198, '-'));
     pr.endLine();

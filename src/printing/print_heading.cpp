@@ -1,6 +1,7 @@
 #include "printing/print_heading.h"
 
 #include "common/file_io.h"
+#include "common/messages.h"
 #include "common/record_line.h"
 #include "paysheet/app.h"
 
@@ -34,7 +35,7 @@ bool SaveHeader(App& app) {
     out.text(h.HeadCompany).text(h.HeadAddress).text(h.HeadZip).text(h.HeadIdNumber).endLine();
     std::string error;
     if (!app.saveFile(app.pathOf(kHeadingFileName), out.str(), &error)) {
-        app.ui().message("The heading could not be saved to \"" + std::string(kHeadingFileName) + "\": " + error);
+        app.ui().message(headingNotSavedMessage(kHeadingFileName, error));
         return false;
     }
     return true;

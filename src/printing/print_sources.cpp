@@ -4,6 +4,7 @@
 
 #include "common/date.h"
 #include "common/format.h"
+#include "common/messages.h"
 #include "ledger/year_files.h"
 #include "paysheet/app.h"
 #include "paysheet/form1.h"
@@ -30,24 +31,6 @@ void fillEmptyAmountBoxes(App& app) {
     sheet.ensureLoaded();
     for (auto& box : sheet.txtAmount)
         if (box.empty()) box = "0";
-}
-
-PaySheetShown readPaySheet(App& app) {
-    Form1& f = app.form1();
-    f.ensureLoaded();
-    PaySheetShown s;
-    s.txtAmount = f.txtAmount;
-    s.txtWeek = f.txtWeek;
-    s.opt1x = f.opt1x;
-    s.lbTaxDed = f.lbTaxDed;
-    s.lbSDI = f.lbSDI;
-    s.lbSUI = f.lbSUI;
-    s.lbCafe = f.lbCafe;
-    s.gross = f.lbGross;
-    s.lbTaxes = f.lbTaxes;
-    s.lbDeduct = f.lbDeduct;
-    s.lbNet = f.lbNet;
-    return s;
 }
 
 YearToDate readYearToDate(App& app) {
@@ -81,7 +64,7 @@ YearToDate readYearToDate(App& app) {
 }
 
 std::optional<StubFigures> computeStubFigures(const EmployeeProfile& pr, const PayPeriod& p,
-                                              const PaySheetShown& sheet, const YearToDate& y, float defaultRate) {
+                                              const PaySheetSnapshot& sheet, const YearToDate& y, float defaultRate) {
     StubFigures f;
     // An employee without an hourly rate is paid the default rate; printing
     // his rate as .00 and his holiday pay as .00 would contradict the pay.
@@ -105,13 +88,11 @@ std::optional<StubFigures> computeStubFigures(const EmployeeProfile& pr, const P
 
 std::optional<StubData> gatherStubData(App& app) {
     StubData d;
-    d.sheet = readPaySheet(app);
+    d.sheet = snapshotPaySheet(app);
     d.ytd = readYearToDate(app);
     auto figures = computeStubFigures(app.profile, app.period, d.sheet, d.ytd, app.DefaultRate);
     if (!figures) {
-        app.ui().message(
-            "Nothing was printed: an amount worked out for the stub is too large.\r\n"
-            "Check the hours and rates on the pay sheet and in the employee's settings.");
+        app.ui().message(kStubAmountTooLarge);
         return std::nullopt;
     }
     d.figures = *figures;

@@ -9,25 +9,12 @@
 
 #include "common/numbers.h"
 #include "paysheet/model.h"
+#include "paysheet/pay_sheet_snapshot.h"
 #include "printing/print_heading.h"
 
 namespace qv {
 
 class App;
-
-// Shown when a print command finds no printer to draw on.
-inline constexpr const char* kNoPrinterMessage = "No printer is available to print on.";
-
-// The pay sheet as the user sees it.
-struct PaySheetShown {
-    std::array<std::string, 8> txtAmount{};
-    std::string txtWeek;
-    bool opt1x = true;
-    // Tax and deduction lines 0 to 10 as shown.
-    std::array<std::string, 11> lbTaxDed{};
-    std::string lbSDI, lbSUI, lbCafe;
-    std::string gross, lbTaxes, lbDeduct, lbNet;
-};
 
 // The year-to-date figures: the ledger's sums and the totals window's gross
 // and net boxes (which the stub prints as the window shows them).
@@ -63,7 +50,7 @@ struct StubData {
     std::string today;   // system short date
     EmployeeProfile profile;
     PayPeriod period;
-    PaySheetShown sheet;
+    PaySheetSnapshot sheet;
     YearToDate ytd;
     StubFigures figures;
 };
@@ -73,12 +60,11 @@ struct StubData {
 void reloadEmployeeForPrint(App& app);
 // Empty amount boxes of the pay sheet become "0".
 void fillEmptyAmountBoxes(App& app);
-PaySheetShown readPaySheet(App& app);
 YearToDate readYearToDate(App& app);
 
 // The stub's own values; nothing when an amount overflows the single range.
 std::optional<StubFigures> computeStubFigures(const EmployeeProfile& profile, const PayPeriod& period,
-                                              const PaySheetShown& sheet, const YearToDate& ytd,
+                                              const PaySheetSnapshot& sheet, const YearToDate& ytd,
                                               float defaultRate);
 
 // Gathers everything from the App and sets `MyTips`. Nothing (and a message

@@ -1,6 +1,7 @@
 #include "shell/help.h"
 
 #include "common/file_io.h"
+#include "common/messages.h"
 #include "paysheet/app.h"
 
 namespace qv {
@@ -20,14 +21,12 @@ std::optional<std::filesystem::path> helpFile(const App& app) {
 
 bool showHelp(App& app, platform::HelpTopic topic) {
     if (!app.helpViewer) {
-        app.ui().message("The help cannot be shown here: there is no help viewer.", "Help");
+        app.ui().message(kNoHelpViewer, "Help");
         return false;
     }
     auto file = helpFile(app);
     if (!file) {
-        app.ui().message(std::string("The help file ") + kHelpFileName + " was not found in the working folder " +
-                             app.folder().string() + " nor among the installed files.",
-                         "Help");
+        app.ui().message(helpFileMissingMessage(kHelpFileName, app.folder().string()), "Help");
         return false;
     }
     app.helpViewer->showHelp(*file, topic);

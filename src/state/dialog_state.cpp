@@ -7,6 +7,7 @@
 
 #include "common/format.h"
 #include "common/key_filter.h"
+#include "common/messages.h"
 #include "common/numbers.h"
 #include "paysheet/box_copy.h"
 #include "employee/frm_save_user.h"

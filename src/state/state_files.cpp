@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/file_io.h"
+#include "common/messages.h"
 #include "common/record_line.h"
 #include "paysheet/app.h"
 #include "state/dialog_state.h"
@@ -10,8 +11,6 @@
 namespace qv {
 
 namespace {
-
-constexpr std::string_view kWriteFailed = "Check your numbers\r\nNo blanks\r\nOnly numbers";
 
 // Reads the file named `name` into the record and the dialog, then the
 // method boxes and the employee screen from the record.
@@ -42,20 +41,13 @@ bool loadStateFrom(App& app, const std::string& name) {
 
 bool StateFileExists(const App& app, std::string_view name) { return fileExists(app.pathOf(name)); }
 
-std::string corruptFileMessage(std::string_view fileName) {
-    std::string m = "You have corupted a file.\r\nFind file,\r\n";
-    m += fileName;
-    m += "\r\nand delete it.";
-    return m;
-}
-
 bool LoadStateFile(App& app) { return loadStateFrom(app, app.UserFile + ".sta"); }
 
 bool LoadStateDefault(App& app) { return loadStateFrom(app, ".sta"); }
 
 bool SaveStateFile(App& app) {
     if (!app.saveFile(app.userPath(".sta"), stateFileText(app.state, app.profile))) {
-        app.ui().message(kWriteFailed);
+        app.ui().message(kCheckNumbersMessage);
         return false;
     }
     return true;

@@ -26,7 +26,4 @@ bool LoadStateDefault(App& app);
 // leaves the old file intact; false is returned then.
 bool SaveStateFile(App& app);
 
-// "You have corupted a file." CR LF "Find file," CR LF name CR LF "and delete it."
-std::string corruptFileMessage(std::string_view fileName);
-
 }  // namespace qv

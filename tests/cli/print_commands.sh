@@ -38,4 +38,10 @@ set +e
 "$cli" --folder "$dir" stub --out "$dir/stub.doc" 2>/dev/null; [ $? = 2 ] || fail "an unknown output type is not a usage error"
 "$cli" --folder "$dir" check --horz 6 --out "$dir/c.txt" 2>/dev/null; [ $? = 2 ] || fail "--horz 6 is not a usage error"
 "$cli" --folder "$dir" stub --out "$dir/no such folder/s.pdf" 2>/dev/null; [ $? = 1 ] || fail "an unwritable PDF is not a failure"
+# A message of several lines reaches the terminal as plain lines, as it does
+# from every other command.
+mv "$dir/Federal18.dtt" "$dir/Federal18.keep"
+"$cli" --folder "$dir" stub --amounts 40 --out "$dir/s.txt" 2>"$dir/stderr"; [ $? = 1 ] || fail "a stub without the federal tables is no failure"
+grep -qx "Save and Open, Only in Folder" "$dir/stderr" || fail "message lines not plain: $(od -c "$dir/stderr" | head -n 4)"
+mv "$dir/Federal18.keep" "$dir/Federal18.dtt"
 echo OK

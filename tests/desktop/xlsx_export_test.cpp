@@ -54,14 +54,14 @@ protected:
 
     void postTwoPeriods() {
         openYearLedger(*app);
-        PaySheetFigures f;
-        f.payDate = "1/5/2018";
-        f.lines = {"120.50", "62.00", "14.50", "40.00", "10.00", "5.00", ".00", ".00", ".00", ".00", ".00"};
+        PaySheetSnapshot f;
+        f.txtWeek = "1/5/2018";
+        f.lbTaxDed = {"120.50", "62.00", "14.50", "40.00", "10.00", "5.00", ".00", ".00", ".00", ".00", ".00"};
         f.GrossPay = 1000;
         f.NetPay = 812.34f;
-        f.sdi = "1,234.56";
+        f.lbSDI = "1,234.56";
         app->frmYear().PasteMe(0, f);
-        f.payDate = "1/12/2018";
+        f.txtWeek = "1/12/2018";
         app->frmYear().PasteMe(1, f);
     }
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+#include "common/messages.h"
 #include "employee/frm_save_user.h"
 #include "employee/new_open_save.h"
 #include "leave/dialog_vac.h"

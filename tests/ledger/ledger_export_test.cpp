@@ -56,14 +56,14 @@ protected:
 TEST_F(LedgerExport, WeeklySequenceFillsRows2To54TotalsIn55AndTheBlockIn56And57) {
     setWeekly(true);
     openYearLedger(*app);
-    PaySheetFigures f;
-    f.payDate = "12/28/2018";
-    f.lines = {"1.00", "2.00", "3.00", "4.00", "5.00", "6.00", "7.00", "8.00", "9.00", "10.00", "11.00"};
+    PaySheetSnapshot f;
+    f.txtWeek = "12/28/2018";
+    f.lbTaxDed = {"1.00", "2.00", "3.00", "4.00", "5.00", "6.00", "7.00", "8.00", "9.00", "10.00", "11.00"};
     f.TotalOt = 12;
     f.TotalTips = 13;
     f.GrossPay = 15;
     f.NetPay = 14;
-    f.sdi = "1.50";
+    f.lbSDI = "1.50";
     app->frmYear().PasteMe(52, f);
     app->frmYear().DeleteRow(0);
     exportLedger(*app);

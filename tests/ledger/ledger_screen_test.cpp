@@ -19,17 +19,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-PaySheetFigures period(std::string date, float gross, float net) {
-    PaySheetFigures f;
-    f.payDate = std::move(date);
-    f.lines = {"120.50", "62.00", "14.50", "40.00", "10.00", "5.00", ".00", "", "1,234.56", "abc", "3.25"};
+PaySheetSnapshot period(std::string date, float gross, float net) {
+    PaySheetSnapshot f;
+    f.txtWeek = std::move(date);
+    f.lbTaxDed = {"120.50", "62.00", "14.50", "40.00", "10.00", "5.00", ".00", "", "1,234.56", "abc", "3.25"};
     f.TotalOt = 45;
     f.TotalTips = 0;
     f.GrossPay = gross;
     f.NetPay = net;
-    f.sdi = "1,234.56";
-    f.sui = "2.5";
-    f.cafe = "1,000.00";
+    f.lbSDI = "1,234.56";
+    f.lbSUI = "2.5";
+    f.lbCafe = "1,000.00";
     return f;
 }
 

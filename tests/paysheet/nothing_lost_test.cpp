@@ -6,6 +6,7 @@
 #include <iterator>
 #include <map>
 
+#include "common/messages.h"
 #include "ledger/year_ledger.h"
 #include "paysheet/calculate.h"
 #include "paysheet_fixture.h"
@@ -48,7 +49,7 @@ TEST_F(NothingLost, ARefusedCalculationWritesNothing) {
         const auto before = snapshot();
         ui().clearShown();
         EXPECT_EQ(add({c.amount}), CalcOutcome::Refused);
-        EXPECT_EQ(ui().messages(), std::vector<std::string>{kNonNumeric});
+        EXPECT_EQ(ui().messages(), std::vector<std::string>{std::string(kNonNumeric)});
         EXPECT_EQ(snapshot(), before);
     }
 }
@@ -72,7 +73,7 @@ TEST_F(NothingLost, FailuresOnTheWayMakeTheCalculationIncomplete) {
     editProfile([](EmployeeProfile& p) { p.FedExemptions = "12"; });
     ui().clearShown();
     EXPECT_EQ(add({"40"}), CalcOutcome::Incomplete);
-    EXPECT_EQ(ui().messages(), std::vector<std::string>{kExemptionsOutOfRange});
+    EXPECT_EQ(ui().messages(), std::vector<std::string>{std::string(kExemptionsOutOfRange)});
 }
 
 TEST_F(NothingLost, DamagedFilesAreKeptAsideBeforeTheSave) {

@@ -32,14 +32,14 @@ inline StubData weekOfDecember() {
     pp.TotalOt = 93;
     pp.GrossPay = 713;
     pp.NetPay = 502.01f;
-    PaySheetShown& s = d.sheet;
+    PaySheetSnapshot& s = d.sheet;
     s.txtAmount = {"40", "0", "0", "4", "0", "0", "0", "0"};
     s.txtWeek = "12/7/2018";
     s.lbTaxDed = {"62.40", "44.21", "10.34", "28.52", "7.13", "25.00", ".00", "12.00", ".00", ".00", "21.39"};
     s.lbSDI = ".00";
     s.lbSUI = ".00";
     s.lbCafe = ".00";
-    s.gross = "$713.00";
+    s.lbGross = "$713.00";
     s.lbTaxes = "$152.60";
     s.lbDeduct = "$58.39";
     s.lbNet = "$502.01";
