@@ -35,34 +35,34 @@ TEST_F(Alabama, WorkedExamples) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         employee(c.pay, c.stateStatus, c.dependents);
-        app().profile.FedStatus = c.fedStatus;
+        app.profile.FedStatus = c.fedStatus;
         resetPeriod();
-        app().period.GrossPay = c.gross;
-        app().period.FedTax = c.fedTax;
-        GetAlabama(app(), c.dependents);
+        app.period.GrossPay = c.gross;
+        app.period.FedTax = c.fedTax;
+        GetAlabama(app, c.dependents);
         EXPECT_NEAR(stateTax(), c.expected, 5e-5);
-        EXPECT_TRUE(app().period.StateTax.isDouble()) << "Alabama keeps its tax as a double";
+        EXPECT_TRUE(app.period.StateTax.isDouble()) << "Alabama keeps its tax as a double";
     }
 }
 
 TEST_F(Alabama, WorkedExampleShowsAs3534) {
     employee(Pay::BiWeekly, "Single", 1);
-    app().profile.FedStatus = "Single";
+    app.profile.FedStatus = "Single";
     resetPeriod();
-    app().period.GrossPay = 1000;
-    app().period.FedTax = 100;
-    GetAlabama(app(), 1);
+    app.period.GrossPay = 1000;
+    app.period.FedTax = 100;
+    GetAlabama(app, 1);
     EXPECT_EQ(stateTaxCents(), "35.34");
 }
 
 TEST_F(Alabama, NeitherFrequencyUsesTheWeeklyAmounts) {
     employee(Pay::Weekly, "Single", 1);
-    app().profile.FedStatus = "Single";
-    app().profile.Weekly = false;
+    app.profile.FedStatus = "Single";
+    app.profile.Weekly = false;
     resetPeriod();
-    app().period.GrossPay = 500;
-    app().period.FedTax = 50;
-    GetAlabama(app(), 1);
+    app.period.GrossPay = 500;
+    app.period.FedTax = 50;
+    GetAlabama(app, 1);
     EXPECT_NEAR(stateTax(), 17.6681, 5e-5);
 }
 
@@ -83,11 +83,11 @@ TEST_F(Alabama, PresetZeroesAndLocksEveryTableBox) {
 
 TEST_F(Alabama, OddCountsDoNotCrash) {
     employee(Pay::BiWeekly, "Single", 0);
-    app().profile.FedStatus = "Single";
+    app.profile.FedStatus = "Single";
     for (int n : {-1, 100, 32767, -32768}) {
         resetPeriod();
-        app().period.GrossPay = 1000;
-        GetAlabama(app(), n);
+        app.period.GrossPay = 1000;
+        GetAlabama(app, n);
         EXPECT_TRUE(std::isfinite(stateTax())) << n;
     }
 }

@@ -30,9 +30,9 @@ TEST_F(Iowa, WorkedExamples) {
         employee(c.pay, "Single", c.allowances);
         applyPreset(&DialogState::IowaSet);
         resetPeriod();
-        app().period.TaxableWages = c.wages;
-        app().period.FedTax = c.fedTax;
-        GetIowaTax(app(), c.allowances);
+        app.period.TaxableWages = c.wages;
+        app.period.FedTax = c.fedTax;
+        GetIowaTax(app, c.allowances);
         EXPECT_NEAR(stateTax(), c.expected, 5e-4);
     }
 }
@@ -40,14 +40,14 @@ TEST_F(Iowa, WorkedExamples) {
 TEST_F(Iowa, BracketsIncludeTheirUpperBound) {
     employee(Pay::BiWeekly, "Single", 0);
     applyPreset(&DialogState::IowaSet);
-    app().state.StateSgExp.fill(0);
-    app().state.StateMarExp.fill(0);
+    app.state.StateSgExp.fill(0);
+    app.state.StateMarExp.fill(0);
     const std::pair<float, double> cases[] = {{50, 0.18}, {100, 0.54}, {2250, 142.18}, {3000, 209.53}};
     for (const auto& [wage, expected] : cases) {
         resetPeriod();
-        app().period.TaxableWages = wage;
-        app().period.FedTax = 0;
-        GetIowaTax(app(), 0);
+        app.period.TaxableWages = wage;
+        app.period.FedTax = 0;
+        GetIowaTax(app, 0);
         EXPECT_NEAR(stateTax(), expected, 1e-4) << wage;
     }
 }
@@ -92,8 +92,8 @@ TEST_F(Iowa, OddCountsDoNotCrash) {
     applyPreset(&DialogState::IowaSet);
     for (int n : {-1, 10, -32768}) {
         resetPeriod();
-        app().period.TaxableWages = 1200;
-        GetIowaTax(app(), n);
+        app.period.TaxableWages = 1200;
+        GetIowaTax(app, n);
         EXPECT_TRUE(std::isfinite(stateTax())) << n;
     }
 }

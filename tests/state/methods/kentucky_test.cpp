@@ -34,8 +34,8 @@ TEST_F(Kentucky, WorkedExamples) {
         employee(c.pay, c.status, c.exemptions);
         applyPreset(&DialogState::KentuckySet);
         resetPeriod();
-        app().period.GrossPay = c.gross;
-        GetKentuckyTax(app());
+        app.period.GrossPay = c.gross;
+        GetKentuckyTax(app);
         EXPECT_NEAR(stateTax(), c.expected, 5e-4);
     }
 }
@@ -75,9 +75,9 @@ TEST_F(Kentucky, OddCountsDoNotCrash) {
     applyPreset(&DialogState::KentuckySet);
     for (int n : {-7, 10, 32767}) {
         resetPeriod();
-        app().profile.StateExemptions = static_cast<std::int16_t>(n);
-        app().period.GrossPay = 1000;
-        GetKentuckyTax(app());
+        app.profile.StateExemptions = static_cast<std::int16_t>(n);
+        app.period.GrossPay = 1000;
+        GetKentuckyTax(app);
         EXPECT_TRUE(std::isfinite(stateTax())) << n;
     }
 }

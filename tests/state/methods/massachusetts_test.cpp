@@ -32,12 +32,12 @@ TEST_F(Massachusetts, WorkedExamples) {
         employee(c.pay, "Married", c.exemptions);
         applyPreset(&DialogState::MassSet);
         resetPeriod();
-        app().period.GrossPay = c.gross;
-        app().period.SocSec = c.socSec;
-        app().period.Medicare = c.medicare;
-        app().ledger.TotSS = c.yearSocSec;
-        app().ledger.TotMedi = c.yearMedicare;
-        GetMassTax(app());
+        app.period.GrossPay = c.gross;
+        app.period.SocSec = c.socSec;
+        app.period.Medicare = c.medicare;
+        app.ledger.TotSS = c.yearSocSec;
+        app.ledger.TotMedi = c.yearMedicare;
+        GetMassTax(app);
         EXPECT_NEAR(stateTax(), c.expected, 5e-4);
     }
 }
@@ -49,10 +49,10 @@ TEST_F(Massachusetts, OnlyTheSingleRateOfRowOneCounts) {
     dialog().txtStatePerBM[0] = "0.5";
     ASSERT_TRUE(dialog().fillVari());
     resetPeriod();
-    app().period.GrossPay = 2000;
-    app().period.SocSec = 124;
-    app().period.Medicare = 29;
-    GetMassTax(app());
+    app.period.GrossPay = 2000;
+    app.period.SocSec = 124;
+    app.period.Medicare = 29;
+    GetMassTax(app);
     EXPECT_NEAR(stateTax(), 1678 * 0.06, 5e-4);
 }
 
@@ -80,9 +80,9 @@ TEST_F(Massachusetts, OddCountsDoNotCrash) {
     applyPreset(&DialogState::MassSet);
     for (int n : {-3, 10, 32767}) {
         resetPeriod();
-        app().profile.StateExemptions = static_cast<std::int16_t>(n);
-        app().period.GrossPay = 1000;
-        GetMassTax(app());
+        app.profile.StateExemptions = static_cast<std::int16_t>(n);
+        app.period.GrossPay = 1000;
+        GetMassTax(app);
         EXPECT_TRUE(std::isfinite(stateTax())) << n;
     }
 }

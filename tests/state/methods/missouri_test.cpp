@@ -37,9 +37,9 @@ TEST_F(Missouri, WorkedExamples) {
         applyPreset(&DialogState::MissouriSet);
         resetPeriod();
         dialog().ckRoundOff = 0;
-        app().period.TaxableWages = c.wages;
-        app().period.FedTax = c.fedTax;
-        GetMissouriTax(app(), c.allowances);
+        app.period.TaxableWages = c.wages;
+        app.period.FedTax = c.fedTax;
+        GetMissouriTax(app, c.allowances);
         EXPECT_NEAR(stateTax(), c.expected, 5e-4);
         EXPECT_EQ(dialog().ckRoundOff, 1) << "the tax is rounded to whole dollars";
     }
@@ -49,14 +49,14 @@ TEST_F(Missouri, BracketBoundsBelongToTheLowerBracket) {
     employee(Pay::BiWeekly, "Single", 0);
     applyPreset(&DialogState::MissouriSet);
     // No deductions, so the wage is the taxable wage itself.
-    app().state.StateSgExp.fill(0);
-    app().state.StateMarExp.fill(0);
+    app.state.StateSgExp.fill(0);
+    app.state.StateMarExp.fill(0);
     const std::pair<float, double> cases[] = {{39, 0.585}, {77, 1.345}, {349, 12.285}, {350, 12.345}};
     for (const auto& [wage, expected] : cases) {
         resetPeriod();
-        app().period.TaxableWages = wage;
-        app().period.FedTax = 0;
-        GetMissouriTax(app(), 0);
+        app.period.TaxableWages = wage;
+        app.period.FedTax = 0;
+        GetMissouriTax(app, 0);
         EXPECT_NEAR(stateTax(), expected, 1e-5) << wage;
     }
 }
@@ -65,10 +65,10 @@ TEST_F(Missouri, CafeteriaPlanLowersTheWage) {
     employee(Pay::BiWeekly, "Single", 2);
     applyPreset(&DialogState::MissouriSet);
     resetPeriod();
-    app().period.TaxableWages = 1600;
-    app().period.CafeState = 100;
-    app().period.FedTax = 150;
-    GetMissouriTax(app(), 2);
+    app.period.TaxableWages = 1600;
+    app.period.CafeState = 100;
+    app.period.FedTax = 150;
+    GetMissouriTax(app, 2);
     EXPECT_NEAR(stateTax(), 50.076, 5e-4);
 }
 
@@ -134,8 +134,8 @@ TEST_F(Missouri, OddCountsDoNotCrash) {
     applyPreset(&DialogState::MissouriSet);
     for (int n : {-5, 10, 30000}) {
         resetPeriod();
-        app().period.TaxableWages = 1500;
-        GetMissouriTax(app(), n);
+        app.period.TaxableWages = 1500;
+        GetMissouriTax(app, n);
         EXPECT_TRUE(std::isfinite(stateTax())) << n;
     }
 }

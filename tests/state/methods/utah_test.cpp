@@ -35,9 +35,9 @@ TEST_F(Utah, WorkedExamples) {
         applyPreset(&DialogState::UtahSet);
         resetPeriod();
         pickAllowance();
-        app().period.TaxableWages = c.wages;
-        app().period.CafeState = c.cafe;
-        GetUtahTax(app());
+        app.period.TaxableWages = c.wages;
+        app.period.CafeState = c.cafe;
+        GetUtahTax(app);
         EXPECT_NEAR(stateTax(), c.expected, 5e-4);
     }
 }
@@ -47,9 +47,9 @@ TEST_F(Utah, TopRowClearsTheAllowanceUntilTheDriverPicksItAgain) {
     applyPreset(&DialogState::UtahSet);
     resetPeriod();
     pickAllowance();
-    app().period.TaxableWages = 2000;
-    GetUtahTax(app());
-    EXPECT_EQ(app().period.StateExemption, 0);
+    app.period.TaxableWages = 2000;
+    GetUtahTax(app);
+    EXPECT_EQ(app.period.StateExemption, 0);
 }
 
 TEST_F(Utah, PresetWritesCreditsForTheFrequencyAndHidesSpouseWorks) {

@@ -35,11 +35,11 @@ TEST_F(Wisconsin, WorkedExamples) {
         SCOPED_TRACE(c.what);
         employee(c.pay, c.status, c.exemptions);
         applyPreset(c.preset);
-        app().state.CalAllow = c.calAllow;
+        app.state.CalAllow = c.calAllow;
         resetPeriod();
         pickAllowance();
-        app().period.TaxableWages = c.wages;
-        GetWisconsinTax(app());
+        app.period.TaxableWages = c.wages;
+        GetWisconsinTax(app);
         EXPECT_NEAR(stateTax(), c.expected, 5e-4);
     }
 }
@@ -49,20 +49,20 @@ TEST_F(Wisconsin, BothBoxesRunTwiceWithTheSameResult) {
     applyPreset(&DialogState::WisconsinAprilSet);
     resetPeriod();
     pickAllowance();
-    app().period.TaxableWages = 1000;
-    GetWisconsinTax(app());
-    GetWisconsinTax(app());
+    app.period.TaxableWages = 1000;
+    GetWisconsinTax(app);
+    GetWisconsinTax(app);
     EXPECT_NEAR(stateTax(), 39.0241, 5e-4);
 }
 
 TEST_F(Wisconsin, NeitherFrequencyTakesOnlyHalfTheCredit) {
     employee(Pay::BiWeekly, "Single", 2);
     applyPreset(&DialogState::WisconsinAprilSet);
-    app().profile.BiWeekly = false;
+    app.profile.BiWeekly = false;
     resetPeriod();
     pickAllowance();
-    app().period.TaxableWages = 1000;
-    GetWisconsinTax(app());
+    app.period.TaxableWages = 1000;
+    GetWisconsinTax(app);
     EXPECT_NEAR(stateTax(), -0.85, 1e-6);
 }
 
