@@ -70,17 +70,5 @@ TEST_F(Kentucky, PresetWritesTheEmployeesFrequency) {
     }
 }
 
-TEST_F(Kentucky, OddCountsDoNotCrash) {
-    employee(Pay::BiWeekly, "Single", 1);
-    applyPreset(&DialogState::KentuckySet);
-    for (int n : {-7, 10, 32767}) {
-        resetPeriod();
-        app.profile.StateExemptions = static_cast<std::int16_t>(n);
-        app.period.GrossPay = 1000;
-        GetKentuckyTax(app);
-        EXPECT_TRUE(std::isfinite(stateTax())) << n;
-    }
-}
-
 }  // namespace
 }  // namespace qv

@@ -75,17 +75,5 @@ TEST_F(Massachusetts, PresetLeavesOnlyRowOneEditable) {
     }
 }
 
-TEST_F(Massachusetts, OddCountsDoNotCrash) {
-    employee(Pay::BiWeekly, "Single", 0);
-    applyPreset(&DialogState::MassSet);
-    for (int n : {-3, 10, 32767}) {
-        resetPeriod();
-        app.profile.StateExemptions = static_cast<std::int16_t>(n);
-        app.period.GrossPay = 1000;
-        GetMassTax(app);
-        EXPECT_TRUE(std::isfinite(stateTax())) << n;
-    }
-}
-
 }  // namespace
 }  // namespace qv

@@ -129,16 +129,5 @@ TEST_F(Missouri, AnotherStatusLeavesTheStandardDeductionAlone) {
     for (int n = 0; n < 10; ++n) EXPECT_EQ(dialog().txtStateSgExp[n], "7");
 }
 
-TEST_F(Missouri, OddCountsDoNotCrash) {
-    employee(Pay::BiWeekly, "Single", 2);
-    applyPreset(&DialogState::MissouriSet);
-    for (int n : {-5, 10, 30000}) {
-        resetPeriod();
-        app.period.TaxableWages = 1500;
-        GetMissouriTax(app, n);
-        EXPECT_TRUE(std::isfinite(stateTax())) << n;
-    }
-}
-
 }  // namespace
 }  // namespace qv
