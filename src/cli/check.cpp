@@ -53,6 +53,8 @@ const Registrar registrar{Command{
         return problem.empty() ? printTargetProblem(target) : problem;
     },
     run,
+    true,
+    [] { return printTargetUnavailable(target); },
 }};
 
 }  // namespace

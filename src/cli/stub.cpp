@@ -31,6 +31,8 @@ const Registrar registrar{Command{
         return problem.empty() ? printTargetProblem(target) : problem;
     },
     run,
+    true,
+    [] { return printTargetUnavailable(target); },
 }};
 
 }  // namespace
