@@ -4,7 +4,7 @@ set -euo pipefail
 
 QUORVANE_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 QUORVANE_PACKAGES=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config ccache
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   qt6-base-dev qt6-svg-dev libgl-dev libxlsxwriter-dev xvfb xauth
@@ -27,9 +27,15 @@ ensure_packages() {
   fi
 }
 
+# Compiler output is cached across the build folders: an object whose source
+# and flags are the same in two of them (the core of the test build and of the
+# build without the desktop) is compiled once. The folder a build runs in is
+# left out of the key, so the two folders share.
+export CCACHE_BASEDIR="$QUORVANE_ROOT" CCACHE_NOHASHDIR=true
+
 # build DIR [cmake options...]: configure once, then build.
 build() {
   local dir="$1"; shift
-  cmake -S "$QUORVANE_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+  cmake -S "$QUORVANE_ROOT" -B "$dir" -G Ninja -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "$@" >/dev/null
   cmake --build "$dir" -j "$(nproc)"
 }

@@ -42,6 +42,8 @@ const Registrar registrar{Command{
     },
     [] { return calculateAndPrintProblem(amounts, target); },
     run,
+    true,
+    [] { return printTargetUnavailable(target); },
 }};
 
 }  // namespace

@@ -51,6 +51,9 @@ struct Command {
     // True when the command needs the employee opened (--user/--date) first;
     // it then runs holding the working folder's lock.
     bool opensEmployee = true;
+    // Checks, before anything is touched, that this build can do what the
+    // options ask: returns why not (a failure, not a usage error), or empty.
+    std::function<std::string()> unavailable = nullptr;
 };
 
 std::vector<Command>& commands();

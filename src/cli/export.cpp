@@ -8,15 +8,12 @@
 #include "common/messages.h"
 #include "ledger/ledger_export.h"
 #include "ledger/mdi_form1.h"
-#if QUORVANE_HAS_DESKTOP
 #include "platform/xlsx_spreadsheet.h"
-#endif
 
 namespace qv::cli {
 namespace {
 
 int run(Session& s) {
-#if QUORVANE_HAS_DESKTOP
     App& app = *s.app;
     platform::XlsxSpreadsheet sheet(s.ui);
     app.spreadsheet = &sheet;
@@ -30,11 +27,6 @@ int run(Session& s) {
     }
     std::cout << sheet.savedPath().string() << "\n";
     return kOk;
-#else
-    (void)s;
-    reportError("export", kNoWorkbookWriter);
-    return kFailed;
-#endif
 }
 
 Registrar registrar{Command{

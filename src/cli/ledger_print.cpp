@@ -26,6 +26,8 @@ const Registrar registrar{Command{
     [](CLI::App& sub) { addPrintTargetOptions(sub, target); },
     [] { return printTargetProblem(target); },
     run,
+    true,
+    [] { return printTargetUnavailable(target); },
 }};
 
 }  // namespace

@@ -55,6 +55,13 @@ int main(int argc, char** argv) {
                 return kUsage;
             }
         }
+        if (cmd->unavailable) {
+            std::string reason = cmd->unavailable();
+            if (!reason.empty()) {
+                std::cerr << "quorvane-cli " << cmd->name << ": " << reason << "\n";
+                return kFailed;
+            }
+        }
         // The user's own folder is made ready on first use; a folder named
         // with --folder is taken as it is.
         if (!*folderOpt) {

@@ -68,6 +68,16 @@ std::string printTargetProblem(const PrintTarget& target) {
     return {};
 }
 
+std::string printTargetUnavailable(const PrintTarget& target) {
+#ifdef QUORVANE_HAS_DESKTOP
+    (void)target;
+    return {};
+#else
+    if (!target.out.empty() && endsWith(target.out, ".txt")) return {};
+    return std::string(kNoDesktopPrinting);
+#endif
+}
+
 std::unique_ptr<OpenedPrinter> OpenedPrinter::open(Session& session, const PrintTarget& target) {
     if (!target.out.empty() && endsWith(target.out, ".txt")) {
         auto p = std::make_unique<TextFilePrinter>(target.out);
@@ -85,7 +95,7 @@ std::unique_ptr<OpenedPrinter> OpenedPrinter::open(Session& session, const Print
     session.app->printer = p->printer.get();
     return p;
 #else
-    reportError(kTextPrintsOnly);
+    reportError(printTargetUnavailable(target));
     return nullptr;
 #endif
 }

@@ -24,6 +24,9 @@ struct PrintTarget {
 void addPrintTargetOptions(CLI::App& sub, PrintTarget& target);
 // A usage message, or empty when exactly one target is given and usable.
 std::string printTargetProblem(const PrintTarget& target);
+// Why this build cannot print to the target (a PDF or a printer without the
+// desktop), or empty.
+std::string printTargetUnavailable(const PrintTarget& target);
 
 // The printer of one command run: opened before the command prints, finished
 // after it (the ".txt" file is written then).

@@ -19,6 +19,8 @@ const Registrar registrar{Command{
     },
     [] { return calculateAndPrintProblem(amounts, target); },
     run,
+    true,
+    [] { return printTargetUnavailable(target); },
 }};
 
 }  // namespace

@@ -93,7 +93,7 @@ std::string employeeNotOpenedMessage(std::string_view name);
 std::string folderMissingMessage(std::string_view folder);
 std::string cannotWriteOutputMessage(std::string_view file, std::string_view error);
 std::string notASavedPeriodMessage(std::string_view file);
-inline constexpr std::string_view kTextPrintsOnly = "this build prints only to \".txt\" files.";
-inline constexpr std::string_view kNoWorkbookWriter = "this build has no workbook writer.";
+inline constexpr std::string_view kNoDesktopPrinting =
+    "this build has no desktop, so it cannot print to a PDF or a printer; print to a \".txt\" file instead.";
 
 }  // namespace qv

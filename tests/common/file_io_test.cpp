@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "common/file_io.h"
+#include "support/app_fixture.h"
 
 namespace qv {
 namespace {
@@ -22,18 +23,6 @@ namespace fs = std::filesystem;
 
 class FileIo : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("qv_fileio_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
-                   std::to_string(::getpid()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(folder_, ec);
-    }
     void write(const fs::path& p, const std::string& content) {
         std::ofstream out(p, std::ios::binary);
         out << content;
@@ -53,7 +42,7 @@ protected:
         return st.st_mode & 07777;
     }
 
-    fs::path folder_;
+    testing::TempFolder folder_{"qv_fileio_"};
 };
 
 TEST_F(FileIo, ReplaceCreatesAndReplacesWholeFiles) {

@@ -11,6 +11,7 @@
 #include "printing/check_print.h"
 #include "printing/pay_stub.h"
 #include "printing/stub_fixture.h"
+#include "support/app_fixture.h"
 #include "support/pdf_reading.h"
 
 namespace qv {
@@ -24,13 +25,8 @@ class QtPrinterTest : public ::testing::Test {
 protected:
     void SetUp() override {
         gui::ensureGuiApplication();
-        dir = std::filesystem::temp_directory_path() /
-              ("qv_qtprint_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
     }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-    std::filesystem::path dir;
+    testing::TempFolder dir{"qv_qtprint_"};
 };
 
 TEST_F(QtPrinterTest, ArialResolvesToAMetricCompatibleFace) {

@@ -5,14 +5,13 @@
 #include <filesystem>
 #include <memory>
 #include <regex>
-#include <unistd.h>
 
 #include "common/file_io.h"
 #include "ledger/frm_year.h"
 #include "ledger/ledger_export.h"
 #include "ledger/mdi_form1.h"
-#include "paysheet/app.h"
 #include "platform/headless/scripted_ui.h"
+#include "support/app_fixture.h"
 #include "platform/xlsx_spreadsheet.h"
 
 namespace qv {
@@ -32,49 +31,39 @@ std::string unzipPart(const fs::path& file, const std::string& part) {
     return out;
 }
 
-class XlsxExport : public ::testing::Test {
+class XlsxExport : public testing::AppTest {
 protected:
+    XlsxExport() : AppTest(Date{2018, 3, 9}, "qv_xlsx_") {}
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("qv_xlsx_" + std::to_string(::getpid()) + "_" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        app = std::make_unique<App>(ui, clock, dir);
-        app->spreadsheet = &sheet;
-        app->UserFile = "Lee";
-        app->profile.Weekly = true;
-        app->profile.EmpSsn = "123-45-6789";
-        app->profile.DedName5 = "CrUnion";
-        app->profile.DedName6 = "Bond";
-        app->profile.DedName7 = "Dues";
-        app->profile.DedName8 = "Pension";
-        app->profile.DedName9 = "Health Ins";
+        app.spreadsheet = &sheet;
+        app.UserFile = "Lee";
+        app.profile.Weekly = true;
+        app.profile.EmpSsn = "123-45-6789";
+        app.profile.DedName5 = "CrUnion";
+        app.profile.DedName6 = "Bond";
+        app.profile.DedName7 = "Dues";
+        app.profile.DedName8 = "Pension";
+        app.profile.DedName9 = "Health Ins";
     }
-    void TearDown() override { fs::remove_all(dir); }
 
     void postTwoPeriods() {
-        openYearLedger(*app);
+        openYearLedger(app);
         PaySheetSnapshot f;
         f.txtWeek = "1/5/2018";
         f.lbTaxDed = {"120.50", "62.00", "14.50", "40.00", "10.00", "5.00", ".00", ".00", ".00", ".00", ".00"};
         f.GrossPay = 1000;
         f.NetPay = 812.34f;
         f.lbSDI = "1,234.56";
-        app->frmYear().PasteMe(0, f);
+        app.frmYear().PasteMe(0, f);
         f.txtWeek = "1/12/2018";
-        app->frmYear().PasteMe(1, f);
+        app.frmYear().PasteMe(1, f);
     }
-
-    fs::path dir;
-    platform::ScriptedUi ui;
-    platform::FixedClock clock{Date{2018, 3, 9}};
     platform::XlsxSpreadsheet sheet{ui};
-    std::unique_ptr<App> app;
 };
 
 TEST_F(XlsxExport, WorkbookHoldsTheCellsFontsAndFrozenHeader) {
     postTwoPeriods();
-    exportLedger(*app);
+    exportLedger(app);
     fs::path file = dir / "Lee Year To Date.xlsx";
     ASSERT_TRUE(fs::exists(file));
     ASSERT_EQ(ui.openedDocuments().size(), 1u);
@@ -107,15 +96,15 @@ TEST_F(XlsxExport, WorkbookHoldsTheCellsFontsAndFrozenHeader) {
 }
 
 TEST_F(XlsxExport, DefaultFilesExportToYearToDateAndASecondExportReplacesTheFirst) {
-    app->UserFile.clear();
-    openYearLedger(*app);
-    exportLedger(*app);
+    app.UserFile.clear();
+    openYearLedger(app);
+    exportLedger(app);
     fs::path file = dir / "Year To Date.xlsx";
     ASSERT_TRUE(fs::exists(file));
     auto first = readWholeFile(file);
     postTwoPeriods();
-    app->UserFile.clear();
-    exportLedger(*app);
+    app.UserFile.clear();
+    exportLedger(app);
     auto second = readWholeFile(file);
     EXPECT_NE(first, second);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
@@ -123,8 +112,8 @@ TEST_F(XlsxExport, DefaultFilesExportToYearToDateAndASecondExportReplacesTheFirs
 
 TEST_F(XlsxExport, AFailedSaveLeavesThePlaceAsItWasAndSaysNothing) {
     fs::create_directories(dir / "Lee Year To Date.xlsx" / "keep");
-    openYearLedger(*app);
-    exportLedger(*app);
+    openYearLedger(app);
+    exportLedger(app);
     EXPECT_TRUE(fs::is_directory(dir / "Lee Year To Date.xlsx" / "keep"));
     EXPECT_TRUE(ui.messages().empty());
     EXPECT_TRUE(ui.openedDocuments().empty());

@@ -87,28 +87,28 @@ struct SmithExpected {
 
 TEST_F(ProfileFiles, HandWrittenFilesLoadToTheExpectedRecords) {
     copyFixture("profile", "Smith");
-    app->UserFile = "Smith";
-    ASSERT_TRUE(LoadProfile(*app));
+    app.UserFile = "Smith";
+    ASSERT_TRUE(LoadProfile(app));
     EXPECT_TRUE(ui.messages().empty());
-    SmithExpected::check(*app);
-    EXPECT_EQ(app->form1().lbTableNotice, "Weekly Tax Tables");
+    SmithExpected::check(app);
+    EXPECT_EQ(app.form1().lbTableNotice, "Weekly Tax Tables");
 }
 
 TEST_F(ProfileFiles, SavingWhatWasLoadedWritesTheSameBytes) {
     copyFixture("profile", "Smith");
-    app->UserFile = "Smith";
-    ASSERT_TRUE(LoadProfile(*app));
+    app.UserFile = "Smith";
+    ASSERT_TRUE(LoadProfile(app));
     std::filesystem::remove(dir / "Smith.use");
     std::filesystem::remove(dir / "Smith.ovw");
-    ASSERT_TRUE(SaveOT(*app));
+    ASSERT_TRUE(SaveOT(app));
     for (const char* f : {"Smith.use", "Smith.and", "Smith.cfe", "Smith.ovw"})
-        EXPECT_EQ(fileText(f), fixtureText("profile", f)) << f;
-    EXPECT_FALSE(exists("Smith.ovb"));
+        EXPECT_EQ(dir.read(f), fixtureText("profile", f)) << f;
+    EXPECT_FALSE(dir.has("Smith.ovb"));
 }
 
 TEST_F(ProfileFiles, EveryFieldSurvivesSaveAndLoad) {
-    app->UserFile = "Jones";
-    EmployeeProfile& p = app->profile;
+    app.UserFile = "Jones";
+    EmployeeProfile& p = app.profile;
     p.HourRate = 18.37f;
     p.HourRate2 = 27.555f;
     p.TipsRate = 0.0205f;
@@ -153,7 +153,7 @@ TEST_F(ProfileFiles, EveryFieldSurvivesSaveAndLoad) {
     p.SpareVar[0] = NumOrText(3.25);
     p.SpareVar[5] = NumOrText(std::string("kept"));
     p.SpareVar[14] = NumOrText(-0.125);
-    OvertimeTracker& ot = app->overtime;
+    OvertimeTracker& ot = app.overtime;
     ot.OtEarned = 350;
     ot.OtMax = 5000;
     ot.OtAvail = 4650;
@@ -164,7 +164,7 @@ TEST_F(ProfileFiles, EveryFieldSurvivesSaveAndLoad) {
     ot.OtAmount[0] = "12.5";
     ot.OtWeekEnd[26] = "12/28/2018";
     ot.OtAmount[26] = "99";
-    StateTaxSettings& st = app->state;
+    StateTaxSettings& st = app.state;
     st.UseWisconApril = 1;
     st.SpouseWorks = 1;
     st.CalAllow = 45.5f;
@@ -173,13 +173,13 @@ TEST_F(ProfileFiles, EveryFieldSurvivesSaveAndLoad) {
     st.UseWiscon = 1;
     st.UseAlabama = 1;
     st.UseNC = 1;
-    const App& saved = *app;  // the record as saved
-    ASSERT_TRUE(SaveOT(*app));
-    EXPECT_EQ(lineCount(fileText("Jones.use")), 12);
-    EXPECT_EQ(lineCount(fileText("Jones.and")), 9);
-    EXPECT_EQ(lineCount(fileText("Jones.cfe")), 1);
-    EXPECT_EQ(lineCount(fileText("Jones.ovb")), 54);
-    EXPECT_FALSE(exists("Jones.ovw"));
+    const App& saved = app;  // the record as saved
+    ASSERT_TRUE(SaveOT(app));
+    EXPECT_EQ(lineCount(dir.read("Jones.use")), 12);
+    EXPECT_EQ(lineCount(dir.read("Jones.and")), 9);
+    EXPECT_EQ(lineCount(dir.read("Jones.cfe")), 1);
+    EXPECT_EQ(lineCount(dir.read("Jones.ovb")), 54);
+    EXPECT_FALSE(dir.has("Jones.ovw"));
 
     platform::ScriptedUi ui2;
     App other(ui2, clock, dir);
@@ -192,67 +192,67 @@ TEST_F(ProfileFiles, EveryFieldSurvivesSaveAndLoad) {
 }
 
 TEST_F(ProfileFiles, AQuoteInATextIsStoredAsApostrophe) {
-    app->UserFile = "Q";
-    app->profile.EmpName = "Pat \"Red\" O'Neil";
-    ASSERT_TRUE(SaveOT(*app));
-    app->profile.EmpName.clear();
-    ASSERT_TRUE(LoadProfile(*app));
-    EXPECT_EQ(app->profile.EmpName, "Pat 'Red' O'Neil");
+    app.UserFile = "Q";
+    app.profile.EmpName = "Pat \"Red\" O'Neil";
+    ASSERT_TRUE(SaveOT(app));
+    app.profile.EmpName.clear();
+    ASSERT_TRUE(LoadProfile(app));
+    EXPECT_EQ(app.profile.EmpName, "Pat 'Red' O'Neil");
 }
 
 TEST_F(ProfileFiles, AMissingFileKeepsTheFieldsItCarries) {
     copyFixture("profile", "Smith");
     std::filesystem::remove(dir / "Smith.cfe");
-    app->profile.Cafe = 80;
-    app->profile.CafeDeductState = 0;
-    app->profile.SelfEmp = 1;
-    app->UserFile = "Smith";
-    ASSERT_TRUE(LoadProfile(*app));
-    EXPECT_EQ(app->profile.Cafe, 80.0f);
-    EXPECT_EQ(app->profile.CafeDeductState, 0);
-    EXPECT_EQ(app->profile.SelfEmp, 1);
-    EXPECT_EQ(app->profile.EmpName, "John Smith");
+    app.profile.Cafe = 80;
+    app.profile.CafeDeductState = 0;
+    app.profile.SelfEmp = 1;
+    app.UserFile = "Smith";
+    ASSERT_TRUE(LoadProfile(app));
+    EXPECT_EQ(app.profile.Cafe, 80.0f);
+    EXPECT_EQ(app.profile.CafeDeductState, 0);
+    EXPECT_EQ(app.profile.SelfEmp, 1);
+    EXPECT_EQ(app.profile.EmpName, "John Smith");
 }
 
 TEST_F(ProfileFiles, ABiWeeklyEmployeeUsesOnlyTheBiWeeklyRows) {
-    app->UserFile = "B";
-    app->profile.Weekly = false;
-    app->profile.BiWeekly = true;
-    ASSERT_TRUE(SaveOT(*app));
-    EXPECT_EQ(lineCount(fileText("B.ovb")), 54);
-    EXPECT_FALSE(exists("B.ovw"));
+    app.UserFile = "B";
+    app.profile.Weekly = false;
+    app.profile.BiWeekly = true;
+    ASSERT_TRUE(SaveOT(app));
+    EXPECT_EQ(lineCount(dir.read("B.ovb")), 54);
+    EXPECT_FALSE(dir.has("B.ovw"));
     // A stray weekly file is not read for him.
-    writeFile("B.ovw", "\"never\"\r\n5\r\n");
-    ASSERT_TRUE(LoadProfile(*app));
-    EXPECT_EQ(app->overtime.OtWeekEnd[0], "");
+    dir.write("B.ovw", "\"never\"\r\n5\r\n");
+    ASSERT_TRUE(LoadProfile(app));
+    EXPECT_EQ(app.overtime.OtWeekEnd[0], "");
     EXPECT_TRUE(ui.messages().empty());
 }
 
 TEST_F(ProfileFiles, SaveChoosesWeeklyAndPercentWhenNeitherIsSet) {
-    app->UserFile = "N";
-    app->profile = EmployeeProfile{};
-    app->overtime = OvertimeTracker{};
-    ASSERT_TRUE(SaveOT(*app));
-    EXPECT_TRUE(app->profile.Weekly);
-    EXPECT_EQ(app->profile.KpPer, 1);
-    EXPECT_EQ(app->profile.KpFix, 0);
-    EXPECT_EQ(app->overtime.OtAmount[52], "0");
-    const std::string use = fileText("N.use");
+    app.UserFile = "N";
+    app.profile = EmployeeProfile{};
+    app.overtime = OvertimeTracker{};
+    ASSERT_TRUE(SaveOT(app));
+    EXPECT_TRUE(app.profile.Weekly);
+    EXPECT_EQ(app.profile.KpPer, 1);
+    EXPECT_EQ(app.profile.KpFix, 0);
+    EXPECT_EQ(app.overtime.OtAmount[52], "0");
+    const std::string use = dir.read("N.use");
     EXPECT_NE(use.find("\r\n#TRUE#,#FALSE#,\"\"\r\n"), std::string::npos) << use;
-    EXPECT_TRUE(fileText("N.and").ends_with("\r\n1,0\r\n"));
-    EXPECT_EQ(lineCount(fileText("N.ovw")), 106);
+    EXPECT_TRUE(dir.read("N.and").ends_with("\r\n1,0\r\n"));
+    EXPECT_EQ(lineCount(dir.read("N.ovw")), 106);
 }
 
 TEST_F(ProfileFiles, OvertimeFiguresAreStoredAsTheTrackerShowsThem) {
-    app->UserFile = "T";
-    app->overtime.OtMax = 1234.567f;
-    app->overtime.OtAvail = -2.5f;
-    app->overtime.OtPercent = 0.007f;
-    app->overtime.OtAmount[3] = "12.50abc";
-    ASSERT_TRUE(SaveOT(*app));
-    const std::string use = fileText("T.use");
+    app.UserFile = "T";
+    app.overtime.OtMax = 1234.567f;
+    app.overtime.OtAvail = -2.5f;
+    app.overtime.OtPercent = 0.007f;
+    app.overtime.OtAmount[3] = "12.50abc";
+    ASSERT_TRUE(SaveOT(app));
+    const std::string use = dir.read("T.use");
     EXPECT_TRUE(use.starts_with("0,1234.57,-2.5\r\n0,0,.01\r\n")) << use;
-    const std::string ovw = fileText("T.ovw");
+    const std::string ovw = dir.read("T.ovw");
     EXPECT_NE(ovw.find("\"\"\r\n12.5\r\n"), std::string::npos);
 }
 
@@ -274,37 +274,37 @@ TEST_F(ProfileFiles, AnUnreadableFileIsReportedAndNothingIsLoaded) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.file) + ": " + c.content);
         copyFixture("profile", "Smith");
-        writeFile(c.file, c.content);
-        app->UserFile = "Smith";
-        app->profile = EmployeeProfile{};
-        app->profile.EmpName = "Before";
-        app->profile.HourRate = 9;
-        app->overtime = OvertimeTracker{};
-        app->overtime.OtWeekEnd[0] = "kept";
-        app->state = StateTaxSettings{};
-        app->state.CalAllow = 3;
-        const EmployeeProfile profileBefore = app->profile;
-        const OvertimeTracker overtimeBefore = app->overtime;
-        const StateTaxSettings stateBefore = app->state;
+        dir.write(c.file, c.content);
+        app.UserFile = "Smith";
+        app.profile = EmployeeProfile{};
+        app.profile.EmpName = "Before";
+        app.profile.HourRate = 9;
+        app.overtime = OvertimeTracker{};
+        app.overtime.OtWeekEnd[0] = "kept";
+        app.state = StateTaxSettings{};
+        app.state.CalAllow = 3;
+        const EmployeeProfile profileBefore = app.profile;
+        const OvertimeTracker overtimeBefore = app.overtime;
+        const StateTaxSettings stateBefore = app.state;
         ui.clearShown();
 
-        EXPECT_FALSE(LoadProfile(*app));
+        EXPECT_FALSE(LoadProfile(app));
         EXPECT_EQ(ui.messages(), std::vector<std::string>{corrupt(c.file)});
-        EXPECT_EQ(app->profile, profileBefore);
-        EXPECT_EQ(app->overtime, overtimeBefore);
-        EXPECT_EQ(app->state, stateBefore);
+        EXPECT_EQ(app.profile, profileBefore);
+        EXPECT_EQ(app.overtime, overtimeBefore);
+        EXPECT_EQ(app.state, stateBefore);
     }
 }
 
 TEST_F(ProfileFiles, AFileThatCannotBeWrittenIsReportedAndStopsTheSave) {
-    app->UserFile = "W";
+    app.UserFile = "W";
     // A folder in the way of the file makes its replacement fail.
     std::filesystem::create_directories(dir / "W.and" / "inside");
-    EXPECT_FALSE(SaveOT(*app));
+    EXPECT_FALSE(SaveOT(app));
     ASSERT_EQ(ui.messages().size(), 1u);
     EXPECT_NE(ui.messages()[0].find("W.and"), std::string::npos) << ui.messages()[0];
-    EXPECT_TRUE(exists("W.use"));
-    EXPECT_FALSE(exists("W.cfe"));
+    EXPECT_TRUE(dir.has("W.use"));
+    EXPECT_FALSE(dir.has("W.cfe"));
     // No temporary file is left behind.
     for (const auto& e : std::filesystem::directory_iterator(dir))
         EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos) << e.path();
@@ -312,12 +312,12 @@ TEST_F(ProfileFiles, AFileThatCannotBeWrittenIsReportedAndStopsTheSave) {
 
 TEST_F(ProfileFiles, ExistenceTests) {
     copyFixture("profile", "Smith");
-    app->UserFile = "Smith";
-    EXPECT_TRUE(ProfileFileExists(*app, ".use"));
-    EXPECT_TRUE(OvertimeFileExists(*app, ".ovw"));
-    EXPECT_FALSE(OvertimeFileExists(*app, ".ovb"));
-    app->UserFile = "Nobody";
-    EXPECT_FALSE(ProfileFileExists(*app, ".use"));
+    app.UserFile = "Smith";
+    EXPECT_TRUE(ProfileFileExists(app, ".use"));
+    EXPECT_TRUE(OvertimeFileExists(app, ".ovw"));
+    EXPECT_FALSE(OvertimeFileExists(app, ".ovb"));
+    app.UserFile = "Nobody";
+    EXPECT_FALSE(ProfileFileExists(app, ".use"));
     EXPECT_TRUE(ui.shown().empty());
 }
 

@@ -29,8 +29,8 @@ void saveAtPrompt(App& app) {
 
 TEST_F(Session, AFreshFolderStartsWeeklyAndSingle) {
     sheet();
-    for (const char* f : {".use", ".and", ".cfe", ".ovw"}) EXPECT_TRUE(exists(f)) << f;
-    EXPECT_FALSE(exists(".ovb"));
+    for (const char* f : {".use", ".and", ".cfe", ".ovw"}) EXPECT_TRUE(dir.has(f)) << f;
+    EXPECT_FALSE(dir.has(".ovb"));
     const std::array<const char*, 5> captions = {"CrUnion", "Bond", "Dues", "Pension", "Health Ins"};
     for (std::size_t i = 0; i < captions.size(); ++i) EXPECT_EQ(sheet().lbTaxTag[5 + i], captions[i]);
     EXPECT_EQ(sheet().lbTableNotice, "Weekly Tax Tables");
@@ -38,98 +38,98 @@ TEST_F(Session, AFreshFolderStartsWeeklyAndSingle) {
     // (300 - 254); the bi-weekly table would give 15.80, the married 7.80.
     calculate({"40"});
     EXPECT_EQ(sheet().lbTaxDed[0], "23.82");
-    EXPECT_TRUE(ui().messages().empty());
+    EXPECT_TRUE(ui.messages().empty());
 }
 
 TEST_F(Session, NewShowsTheNewEmployeesCaptions) {
-    ui().answerNo().answerInput("Smith");
+    ui.answerNo().answerInput("Smith");
     sheet().mnuNew_Click();
     const std::array<const char*, 5> captions = {"CrUnion", "Bond", "Dues", "Pension", "Misc."};
     for (std::size_t i = 0; i < captions.size(); ++i) EXPECT_EQ(sheet().lbTaxTag[5 + i], captions[i]);
 }
 
 TEST_F(Session, ExitWithSaveKeepsWhatWasTypedInTheTrackerAndLeave) {
-    ui().answerNo().answerInput("Smith");
+    ui.answerNo().answerInput("Smith");
     sheet().mnuNew_Click();
     sheet().cmdOT_Click();
-    Form2& tracker = app().form2();
+    Form2& tracker = app.form2();
     tracker.Text1[3] = "2/9/2018";
     tracker.txtOT[3] = "45.5";
     sheet().Command1_Click();
-    DialogVac& leave = app().dialogVac();
+    DialogVac& leave = app.dialogVac();
     leave.txtHdate[2] = "7/4/2018";
     leave.daysBox_KeyPress(DialogVac::Kind::Holiday, 2, '1');
-    saveAtPrompt(app());
-    ui().answerYes();
+    saveAtPrompt(app);
+    ui.answerYes();
     sheet().mnuExitItem_Click();
     EXPECT_TRUE(sheet().programEnded);
     EXPECT_FALSE(tracker.loaded);
     EXPECT_FALSE(leave.loaded);
-    const std::string ovw = readFile("Smith.ovw");
+    const std::string ovw = dir.read("Smith.ovw");
     EXPECT_NE(ovw.find("\"2/9/2018\"\r\n45.5\r\n"), std::string::npos) << ovw;
-    const std::string hol = readFile("Smith.hol");
+    const std::string hol = dir.read("Smith.hol");
     EXPECT_NE(hol.find("\"\",\"7/4/2018\",\"\""), std::string::npos) << hol;
     EXPECT_NE(hol.find("0,1,0\r\n"), std::string::npos) << hol;
 }
 
 TEST_F(Session, AddSavesAndClosesTheTrackerAndLeave) {
     sheet().cmdOT_Click();
-    app().form2().txtOT[0] = "12";
+    app.form2().txtOT[0] = "12";
     sheet().Command1_Click();
-    app().dialogVac().txtVdate[0] = "1/2/2018";
+    app.dialogVac().txtVdate[0] = "1/2/2018";
     calculate({"40"});
-    EXPECT_FALSE(app().form2().loaded);
-    EXPECT_FALSE(app().dialogVac().loaded);
-    EXPECT_EQ(readFile(".ovw").substr(0, 8), "\"\"\r\n12\r\n");
-    EXPECT_NE(readFile(".hol").find("\"1/2/2018\""), std::string::npos);
+    EXPECT_FALSE(app.form2().loaded);
+    EXPECT_FALSE(app.dialogVac().loaded);
+    EXPECT_EQ(dir.read(".ovw").substr(0, 8), "\"\"\r\n12\r\n");
+    EXPECT_NE(dir.read(".hol").find("\"1/2/2018\""), std::string::npos);
 }
 
 TEST_F(Session, AFailedOpenKeepsThePreviousEmployee) {
     editProfile([](EmployeeProfile& p) { p.HourRate = 10; });
-    ui().answerNo().answerInput("Smith");
+    ui.answerNo().answerInput("Smith");
     sheet().mnuNew_Click();
     calculate({"40"});
     // Jones's profile is whole, his state file is not.
     const auto other = newFolder();
-    writeFile(other / "Jones.use", readFile("Smith.use"));
+    writeFile(other / "Jones.use", dir.read("Smith.use"));
     writeFile(other / "Jones.sta", "1,2,3\r\n");
-    const auto before = filesIn(folder());
-    const std::string smithUse = readFile("Smith.use");
-    ui().answerFile(other / "Jones.use");
-    EXPECT_FALSE(OpenUser(app()));
-    ASSERT_EQ(ui().messages().size(), 1u);
-    EXPECT_EQ(ui().messages()[0], corruptFileMessage("Jones.sta"));
-    EXPECT_EQ(app().UserFile, "Smith");
-    EXPECT_EQ(app().folder(), folder());
+    const auto before = filesIn(dir);
+    const std::string smithUse = dir.read("Smith.use");
+    ui.answerFile(other / "Jones.use");
+    EXPECT_FALSE(OpenUser(app));
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0], corruptFileMessage("Jones.sta"));
+    EXPECT_EQ(app.UserFile, "Smith");
+    EXPECT_EQ(app.folder(), dir);
     EXPECT_EQ(sheet().lbUser, "Smith");
     calculate({"40"});
     EXPECT_EQ(filesIn(other), (std::set<std::string>{"Jones.use", "Jones.sta"}));
-    EXPECT_EQ(filesIn(folder()), before);
-    EXPECT_EQ(readFile("Smith.use"), smithUse);
+    EXPECT_EQ(filesIn(dir), before);
+    EXPECT_EQ(dir.read("Smith.use"), smithUse);
 }
 
 TEST_F(Session, NewAndOpenEmptyAllFiftyThreeLedgerRows) {
     // A bi-weekly employee's year ends at row 27; rows past it must not reach
     // the next employee either.
     for (int i = 0; i < kLedgerSlots; ++i) {
-        app().ledger.rows[static_cast<std::size_t>(i)].YrDate = "old";
-        app().ledger.rows[static_cast<std::size_t>(i)].YrGross = 100;
+        app.ledger.rows[static_cast<std::size_t>(i)].YrDate = "old";
+        app.ledger.rows[static_cast<std::size_t>(i)].YrGross = 100;
     }
-    app().profile.Weekly = false;
-    app().profile.BiWeekly = true;
-    ui().answerNo().answerInput("Smith");
+    app.profile.Weekly = false;
+    app.profile.BiWeekly = true;
+    ui.answerNo().answerInput("Smith");
     sheet().mnuNew_Click();
-    for (const LedgerRow& row : app().ledger.rows) {
+    for (const LedgerRow& row : app.ledger.rows) {
         EXPECT_EQ(row.YrDate, "");
         EXPECT_EQ(row.YrGross, 0);
     }
-    for (auto& row : app().ledger.rows) row.YrGross = 100;
-    app().profile.Weekly = false;
-    app().profile.BiWeekly = true;
-    ui().answerFile(folder() / "Smith.use");
-    ASSERT_TRUE(OpenUser(app()));
-    for (const LedgerRow& row : app().ledger.rows) EXPECT_EQ(row.YrGross, 0);
-    EXPECT_EQ(app().ledger.TotGross, Currency());
+    for (auto& row : app.ledger.rows) row.YrGross = 100;
+    app.profile.Weekly = false;
+    app.profile.BiWeekly = true;
+    ui.answerFile(dir / "Smith.use");
+    ASSERT_TRUE(OpenUser(app));
+    for (const LedgerRow& row : app.ledger.rows) EXPECT_EQ(row.YrGross, 0);
+    EXPECT_EQ(app.ledger.TotGross, Currency());
 }
 
 // ---- Every state method, through the dialog, on what was last saved ----
@@ -182,7 +182,7 @@ TEST_F(StateSessions, EachMethodTaxesAsItsWorkedExampleAgainAfterItsFileChanged)
         {"Utah", B::Utah, 1, "1000", nullptr, nullptr},
         {"Wisconsin prior to 4/1/14", B::Wiscon, 2, "1000", nullptr, nullptr},
     };
-    flatFederalTables(folder());
+    flatFederalTables(dir);
     int n = 0;
     for (const StateCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -191,7 +191,7 @@ TEST_F(StateSessions, EachMethodTaxesAsItsWorkedExampleAgainAfterItsFileChanged)
         {
             platform::ScriptedUi ui;
             platform::FixedClock clock(Date{2018, 6, 1});
-            App app(ui, clock, folder());
+            App app(ui, clock, dir);
             app.form1();
             ui.answerNo().answerInput(name);
             app.form1().mnuNew_Click();
@@ -218,7 +218,7 @@ TEST_F(StateSessions, EachMethodTaxesAsItsWorkedExampleAgainAfterItsFileChanged)
         // Another program, or an old version of the preset, left other tables
         // in the file: every row 0 to 1 % and no allowances.
         {
-            std::string sta = readFile(name + ".sta");
+            std::string sta = dir.read(name + ".sta");
             std::string other;
             for (int r = 0; r < 10; ++r) other += "0,0,.01,0,0,.01\r\n";
             const std::size_t tablesEnd = [&] {
@@ -226,14 +226,14 @@ TEST_F(StateSessions, EachMethodTaxesAsItsWorkedExampleAgainAfterItsFileChanged)
                 for (int r = 0; r < 10; ++r) at = sta.find("\r\n", at) + 2;
                 return at;
             }();
-            writeFile(folder() / (name + ".sta"), other + sta.substr(tablesEnd));
+            writeFile(dir / (name + ".sta"), other + sta.substr(tablesEnd));
         }
         {
             platform::ScriptedUi ui;
             platform::FixedClock clock(Date{2018, 6, 1});
-            App app(ui, clock, folder());
+            App app(ui, clock, dir);
             app.form1();
-            ui.answerFile(folder() / (name + ".use"));
+            ui.answerFile(dir / (name + ".use"));
             ASSERT_TRUE(OpenUser(app));
             app.form1().txtAmount[6] = c.amount;
             app.form1().cmdCal_Click();

@@ -1,18 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 #include "common/file_io.h"
 #include "common/record_line.h"
 #include "federal/federal_files.h"
 #include "federal/federal_tables.h"
-#include "paysheet/app.h"
 #include "platform/headless/scripted_ui.h"
+#include "support/app_fixture.h"
 
 namespace qv {
 namespace {
@@ -29,36 +26,17 @@ const std::string kMissingMessage =
 std::string shippedFile() { return *readWholeFile(fs::path(QUORVANE_DATA) / "Federal18.dtt"); }
 
 // A working folder of its own for each test, removed afterwards.
-class FederalFile : public ::testing::Test {
+class FederalFile : public testing::AppTest {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("qv_federal_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
-                   std::to_string(::getpid()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-        app_ = std::make_unique<App>(ui_, clock_, folder_);
-    }
-    void TearDown() override {
-        app_.reset();
-        fs::remove_all(folder_);
-    }
-    void writeTables(const std::string& content) {
-        std::ofstream out(folder_ / "Federal18.dtt", std::ios::binary);
-        out << content;
-    }
-
-    platform::ScriptedUi ui_;
-    platform::FixedClock clock_{Date{2018, 3, 1}};
-    fs::path folder_;
-    std::unique_ptr<App> app_;
+    FederalFile() : AppTest(Date{2018, 3, 1}, "qv_federal_") {}
+    void writeTables(const std::string& content) { dir.write("Federal18.dtt", content); }
 };
 
 TEST_F(FederalFile, ShippedTablesLoad) {
     writeTables(shippedFile());
-    ASSERT_TRUE(LoadFederalTables(*app_));
-    EXPECT_TRUE(ui_.messages().empty());
-    const FederalTables& t = app_->federal;
+    ASSERT_TRUE(LoadFederalTables(app));
+    EXPECT_TRUE(ui.messages().empty());
+    const FederalTables& t = app.federal;
     EXPECT_EQ(t.FedTableVer, "2018 Percentage Method Tables");
 
     // Row 0 is the untaxed band, rows 1 to 6 the 10 % to 35 % brackets, row 7 the 37 % bracket.
@@ -86,8 +64,8 @@ TEST_F(FederalFile, ShippedTablesLoad) {
 TEST_F(FederalFile, OtherLayoutsLoadTheSameTables) {
     const std::string shipped = shippedFile();
     writeTables(shipped);
-    ASSERT_TRUE(LoadFederalTables(*app_));
-    const FederalTables expected = app_->federal;
+    ASSERT_TRUE(LoadFederalTables(app));
+    const FederalTables expected = app.federal;
 
     auto replaceAll = [](std::string s, const std::string& from, const std::string& to) {
         for (std::size_t at = s.find(from); at != std::string::npos; at = s.find(from, at + to.size()))
@@ -106,12 +84,12 @@ TEST_F(FederalFile, OtherLayoutsLoadTheSameTables) {
         {"text after the edition", shipped + "\"more\",1,2\r\n"},
     };
     for (const auto& layout : layouts) {
-        app_->federal = FederalTables{};
+        app.federal = FederalTables{};
         writeTables(layout.content);
-        EXPECT_TRUE(LoadFederalTables(*app_)) << layout.what;
-        EXPECT_EQ(app_->federal, expected) << layout.what;
+        EXPECT_TRUE(LoadFederalTables(app)) << layout.what;
+        EXPECT_EQ(app.federal, expected) << layout.what;
     }
-    EXPECT_TRUE(ui_.messages().empty());
+    EXPECT_TRUE(ui.messages().empty());
 }
 
 TEST_F(FederalFile, MissingFileShowsTheMessageEveryTime) {
@@ -119,29 +97,29 @@ TEST_F(FederalFile, MissingFileShowsTheMessageEveryTime) {
     before.FedWkSingle[3] = FedRow{815, 1658, 815, 0.22f, 85.62f};
     before.FedAllowMarried[2] = 159.6f;
     before.FedTableVer = "earlier edition";
-    app_->federal = before;
+    app.federal = before;
 
-    EXPECT_FALSE(FederalFileExists(*app_));
-    EXPECT_FALSE(LoadFederalTables(*app_));
-    EXPECT_FALSE(LoadFederalTables(*app_));
-    EXPECT_EQ(ui_.messages(), (std::vector<std::string>{kMissingMessage, kMissingMessage, kMissingMessage}));
-    EXPECT_EQ(app_->federal, before);
+    EXPECT_FALSE(FederalFileExists(app));
+    EXPECT_FALSE(LoadFederalTables(app));
+    EXPECT_FALSE(LoadFederalTables(app));
+    EXPECT_EQ(ui.messages(), (std::vector<std::string>{kMissingMessage, kMissingMessage, kMissingMessage}));
+    EXPECT_EQ(app.federal, before);
 }
 
 TEST_F(FederalFile, AFolderInPlaceOfTheFileCountsAsMissing) {
-    fs::create_directory(folder_ / "Federal18.dtt");
-    EXPECT_FALSE(LoadFederalTables(*app_));
-    EXPECT_EQ(ui_.messages(), std::vector<std::string>{kMissingMessage});
+    fs::create_directory(dir / "Federal18.dtt");
+    EXPECT_FALSE(LoadFederalTables(app));
+    EXPECT_EQ(ui.messages(), std::vector<std::string>{kMissingMessage});
 }
 
 TEST_F(FederalFile, FileInTheWorkingFolderIsReadNotTheCurrentFolder) {
     writeTables(shippedFile());
-    const fs::path elsewhere = folder_ / "elsewhere";
+    const fs::path elsewhere = dir / "elsewhere";
     fs::create_directory(elsewhere);
-    app_->setFolder(elsewhere);
-    EXPECT_FALSE(LoadFederalTables(*app_));
-    app_->setFolder(folder_);
-    EXPECT_TRUE(LoadFederalTables(*app_));
+    app.setFolder(elsewhere);
+    EXPECT_FALSE(LoadFederalTables(app));
+    app.setFolder(dir);
+    EXPECT_TRUE(LoadFederalTables(app));
 }
 
 // A damaged file is reported with the file's name and the fault, and the
@@ -149,8 +127,8 @@ TEST_F(FederalFile, FileInTheWorkingFolderIsReadNotTheCurrentFolder) {
 TEST_F(FederalFile, DamagedFileKeepsTheTables) {
     const std::string shipped = shippedFile();
     writeTables(shipped);
-    ASSERT_TRUE(LoadFederalTables(*app_));
-    const FederalTables good = app_->federal;
+    ASSERT_TRUE(LoadFederalTables(app));
+    const FederalTables good = app.federal;
 
     std::string badNumber = shipped;
     badNumber.replace(badNumber.find("18.3"), 4, "18.3x");
@@ -169,11 +147,11 @@ TEST_F(FederalFile, DamagedFileKeepsTheTables) {
         {"a number too large for a single", "1e39," + shipped, "too large"},
     };
     for (const auto& d : damaged) {
-        ui_.clearShown();
+        ui.clearShown();
         writeTables(d.content);
-        EXPECT_FALSE(LoadFederalTables(*app_)) << d.what;
-        EXPECT_EQ(app_->federal, good) << d.what;
-        const auto shown = ui_.messages();
+        EXPECT_FALSE(LoadFederalTables(app)) << d.what;
+        EXPECT_EQ(app.federal, good) << d.what;
+        const auto shown = ui.messages();
         ASSERT_EQ(shown.size(), 1u) << d.what;
         EXPECT_NE(shown[0].find("\"Federal18.dtt\""), std::string::npos) << shown[0];
         EXPECT_NE(shown[0].find(d.expectInMessage), std::string::npos) << d.what << ": " << shown[0];

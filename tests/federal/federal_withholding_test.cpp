@@ -6,8 +6,7 @@
 #include "common/format.h"
 #include "federal/federal_tables.h"
 #include "federal/federal_withholding.h"
-#include "paysheet/app.h"
-#include "platform/headless/scripted_ui.h"
+#include "support/app_fixture.h"
 
 namespace qv {
 namespace {
@@ -20,21 +19,18 @@ const FederalTables& shipped() {
 
 // Runs the withholding as the calculation does: FedTax set to 0, then the
 // procedure for the status.
-class Withholding : public ::testing::Test {
+class Withholding : public testing::AppTest {
 protected:
+    Withholding() : AppTest(Date{2018, 3, 1}, "qv_withholding_") {}
     float withhold(const std::string& status, bool biWeekly, float fedWages) {
-        app_.profile.FedStatus = status;
-        app_.profile.BiWeekly = biWeekly;
-        app_.profile.Weekly = !biWeekly;
-        app_.period.FedWages = fedWages;
-        app_.period.FedTax = 0;
-        GetFedTax(app_.federal, app_.profile, app_.period);
-        return app_.period.FedTax;
+        app.profile.FedStatus = status;
+        app.profile.BiWeekly = biWeekly;
+        app.profile.Weekly = !biWeekly;
+        app.period.FedWages = fedWages;
+        app.period.FedTax = 0;
+        GetFedTax(app.federal, app.profile, app.period);
+        return app.period.FedTax;
     }
-
-    platform::ScriptedUi ui_;
-    platform::FixedClock clock_{Date{2018, 3, 1}};
-    App app_{ui_, clock_, std::filesystem::temp_directory_path()};
 };
 
 struct Case {
@@ -47,7 +43,7 @@ struct Case {
 // The 2018 tables around their bracket edges: a wage equal to a bracket's
 // upper bound belongs to that bracket, a cent more starts the next one.
 TEST_F(Withholding, Tables2018AroundBracketEdges) {
-    app_.federal = shipped();
+    app.federal = shipped();
     const Case cases[] = {
         // weekly, single
         {"Single", false, -50, ".00"},
@@ -120,7 +116,7 @@ TEST_F(Withholding, BracketSearchRules) {
     t[1] = FedRow{200, 500, 200, 0.12f, 10};
     for (std::size_t r = 2; r <= 6; ++r) t[r] = FedRow{999999, 999999, 0, 0, 0};
     t[7] = FedRow{999999, 0, 999999, 0.5f, 100};
-    app_.federal.FedWkSingle = t;
+    app.federal.FedWkSingle = t;
 
     EXPECT_EQ(withhold("Single", false, 100), 0.0f);
     EXPECT_FLOAT_EQ(withhold("Single", false, 150), 5.0f);
@@ -133,8 +129,8 @@ TEST_F(Withholding, BracketSearchRules) {
 }
 
 TEST_F(Withholding, ClearedTablesWithholdNothing) {
-    app_.federal = shipped();
-    app_.federal.clearNumbers();
+    app.federal = shipped();
+    app.federal.clearNumbers();
     for (float w : {-5.0f, 0.0f, 0.01f, 800.0f, 50000.0f}) {
         EXPECT_EQ(withhold("Single", false, w), 0.0f) << w;
         EXPECT_EQ(withhold("Married", true, w), 0.0f) << w;
@@ -142,28 +138,28 @@ TEST_F(Withholding, ClearedTablesWithholdNothing) {
 }
 
 TEST_F(Withholding, FrequencyChoosesTheTable) {
-    app_.federal = shipped();
-    app_.period.FedWages = 1000;
+    app.federal = shipped();
+    app.period.FedWages = 1000;
 
-    app_.profile.BiWeekly = false;
-    app_.profile.Weekly = false;
-    app_.period.FedTax = 0;
-    GetFedSingle(app_.federal, app_.profile, app_.period);
-    EXPECT_EQ(app_.period.FedTax, 0.0f) << "no frequency, no table";
+    app.profile.BiWeekly = false;
+    app.profile.Weekly = false;
+    app.period.FedTax = 0;
+    GetFedSingle(app.federal, app.profile, app.period);
+    EXPECT_EQ(app.period.FedTax, 0.0f) << "no frequency, no table";
 
-    app_.profile.Weekly = true;
-    GetFedSingle(app_.federal, app_.profile, app_.period);
-    EXPECT_FLOAT_EQ(app_.period.FedTax, 85.62f + 185 * 0.22f);
+    app.profile.Weekly = true;
+    GetFedSingle(app.federal, app.profile, app.period);
+    EXPECT_FLOAT_EQ(app.period.FedTax, 85.62f + 185 * 0.22f);
 
-    app_.profile.Weekly = false;
-    app_.profile.BiWeekly = true;
-    app_.period.FedTax = 0;
-    GetFedSingle(app_.federal, app_.profile, app_.period);
-    EXPECT_FLOAT_EQ(app_.period.FedTax, 36.70f + 491 * 0.12f);
+    app.profile.Weekly = false;
+    app.profile.BiWeekly = true;
+    app.period.FedTax = 0;
+    GetFedSingle(app.federal, app.profile, app.period);
+    EXPECT_FLOAT_EQ(app.period.FedTax, 36.70f + 491 * 0.12f);
 
-    app_.period.FedTax = 0;
-    GetFedMarried(app_.federal, app_.profile, app_.period);
-    EXPECT_FLOAT_EQ(app_.period.FedTax, 55.6f);  // 10 % over 444
+    app.period.FedTax = 0;
+    GetFedMarried(app.federal, app.profile, app.period);
+    EXPECT_FLOAT_EQ(app.period.FedTax, 55.6f);  // 10 % over 444
 }
 
 TEST(FederalAllowanceAmount, StatusExemptionsAndFrequency) {

@@ -17,7 +17,7 @@ void type(DialogVac& d, Kind k, std::size_t row, const std::string& keys) {
 }
 
 TEST_F(Leave, TheBalanceFollowsEveryKeystroke) {
-    DialogVac& d = app->dialogVac();
+    DialogVac& d = app.dialogVac();
     d.open();
     EXPECT_EQ(d.txtVacBal, "0");
     d.txtVacBal.clear();
@@ -30,14 +30,14 @@ TEST_F(Leave, TheBalanceFollowsEveryKeystroke) {
     // Other kinds are untouched.
     EXPECT_EQ(d.lbHolBal, "0");
     ASSERT_TRUE(d.SaveVac());
-    EXPECT_EQ(app->leave.VacBal, 6.5f);
-    EXPECT_EQ(app->leave.VacStart, 10.0f);
-    EXPECT_EQ(app->leave.VacTaken[0], 1.5f);
-    EXPECT_EQ(app->leave.VacTaken[1], 2.0f);
+    EXPECT_EQ(app.leave.VacBal, 6.5f);
+    EXPECT_EQ(app.leave.VacStart, 10.0f);
+    EXPECT_EQ(app.leave.VacTaken[0], 1.5f);
+    EXPECT_EQ(app.leave.VacTaken[1], 2.0f);
 }
 
 TEST_F(Leave, DaysBoxesRefuseLettersAndTakeNegatives) {
-    DialogVac& d = app->dialogVac();
+    DialogVac& d = app.dialogVac();
     d.open();
     d.txtSickBal = "5";
     d.box_Change(Kind::Sick);
@@ -53,8 +53,8 @@ TEST_F(Leave, DaysBoxesRefuseLettersAndTakeNegatives) {
 
 TEST_F(Leave, ClearAllEmptiesTheLog) {
     copyFixture("profile", "Smith");
-    app->UserFile = "Smith";
-    DialogVac& d = app->dialogVac();
+    app.UserFile = "Smith";
+    DialogVac& d = app.dialogVac();
     d.open();
     EXPECT_EQ(d.lbVacBal, "6.5");
     d.cmdClear_Click();
@@ -66,16 +66,16 @@ TEST_F(Leave, ClearAllEmptiesTheLog) {
             EXPECT_EQ(d.dateBoxes(k)[i], "");
         }
     }
-    EXPECT_EQ(app->leave, LeaveBalances{});
+    EXPECT_EQ(app.leave, LeaveBalances{});
 }
 
 TEST_F(Leave, TheHandWrittenFileLoadsAndSavesBackByteForByte) {
     copyFixture("profile", "Smith");
-    app->UserFile = "Smith";
-    DialogVac& d = app->dialogVac();
+    app.UserFile = "Smith";
+    DialogVac& d = app.dialogVac();
     ASSERT_TRUE(d.GetVac());
     EXPECT_FALSE(d.visible);
-    const LeaveBalances& lv = app->leave;
+    const LeaveBalances& lv = app.leave;
     EXPECT_EQ(lv.VacBal, 6.5f);
     EXPECT_EQ(lv.VacStart, 10.0f);
     EXPECT_EQ(lv.HolBal, 1.0f);
@@ -93,12 +93,12 @@ TEST_F(Leave, TheHandWrittenFileLoadsAndSavesBackByteForByte) {
 
     std::filesystem::remove(dir / "Smith.hol");
     ASSERT_TRUE(d.SaveVac());
-    EXPECT_EQ(fileText("Smith.hol"), fixtureText("profile", "Smith.hol"));
+    EXPECT_EQ(dir.read("Smith.hol"), fixtureText("profile", "Smith.hol"));
 }
 
 TEST_F(Leave, EveryFieldSurvivesSaveAndLoad) {
-    app->UserFile = "R";
-    LeaveBalances& lv = app->leave;
+    app.UserFile = "R";
+    LeaveBalances& lv = app.leave;
     lv.VacStart = 12.5f;
     lv.HolStart = 4;
     lv.SickStart = 0.5f;
@@ -113,11 +113,11 @@ TEST_F(Leave, EveryFieldSurvivesSaveAndLoad) {
     lv.SickBal = 7.5f;
     LeaveBalances expected = lv;
     expected.SickDate[7] = "say 'hi'";
-    ASSERT_TRUE(saveLeaveFile(*app));
-    EXPECT_EQ(lineCount(fileText("R.hol")), 41);
-    app->leave = LeaveBalances{};
-    ASSERT_TRUE(loadLeaveFile(*app));
-    EXPECT_EQ(app->leave, expected);
+    ASSERT_TRUE(saveLeaveFile(app));
+    EXPECT_EQ(lineCount(dir.read("R.hol")), 41);
+    app.leave = LeaveBalances{};
+    ASSERT_TRUE(loadLeaveFile(app));
+    EXPECT_EQ(app.leave, expected);
 }
 
 TEST_F(Leave, AnUnreadableFileIsReportedAndTheBalancesStay) {
@@ -127,37 +127,37 @@ TEST_F(Leave, AnUnreadableFileIsReportedAndTheBalancesStay) {
     };
     for (const char* content : contents) {
         SCOPED_TRACE(content);
-        app->UserFile = "Bad";
-        writeFile("Bad.hol", content);
-        app->leave = LeaveBalances{};
-        app->leave.VacStart = 3;
-        app->leave.VacDate[4] = "kept";
-        const LeaveBalances before = app->leave;
+        app.UserFile = "Bad";
+        dir.write("Bad.hol", content);
+        app.leave = LeaveBalances{};
+        app.leave.VacStart = 3;
+        app.leave.VacDate[4] = "kept";
+        const LeaveBalances before = app.leave;
         ui.clearShown();
-        DialogVac& d = app->dialogVac();
+        DialogVac& d = app.dialogVac();
         EXPECT_FALSE(d.GetVac());
         EXPECT_EQ(ui.messages(), std::vector<std::string>{corrupt("Bad.hol")});
-        EXPECT_EQ(app->leave, before);
+        EXPECT_EQ(app.leave, before);
         EXPECT_EQ(d.txtVdate[4], "kept");
         d.unload();
     }
 }
 
 TEST_F(Leave, WithoutAFileTheBalancesInMemoryStay) {
-    app->leave.VacStart = 8;
-    app->leave.VacTaken[0] = 1;
-    app->UserFile = "Fresh";
-    DialogVac& d = app->dialogVac();
+    app.leave.VacStart = 8;
+    app.leave.VacTaken[0] = 1;
+    app.UserFile = "Fresh";
+    DialogVac& d = app.dialogVac();
     d.open();
     EXPECT_EQ(d.lbVacBal, "7");
-    EXPECT_EQ(app->leave.VacStart, 8.0f);
+    EXPECT_EQ(app.leave.VacStart, 8.0f);
     EXPECT_TRUE(ui.messages().empty());
     ASSERT_TRUE(d.SaveVac());
-    EXPECT_TRUE(exists("Fresh.hol"));
+    EXPECT_TRUE(dir.has("Fresh.hol"));
 }
 
 TEST_F(Leave, ClosingWithoutSaveLosesTheEditsAtTheNextOpening) {
-    DialogVac& d = app->dialogVac();
+    DialogVac& d = app.dialogVac();
     d.open();
     d.txtVacBal = "9";
     d.close();
@@ -167,9 +167,9 @@ TEST_F(Leave, ClosingWithoutSaveLosesTheEditsAtTheNextOpening) {
 }
 
 TEST_F(Leave, AFailedSaveIsReportedAndKeepsTheWindowOpen) {
-    app->UserFile = "W";
+    app.UserFile = "W";
     std::filesystem::create_directories(dir / "W.hol" / "x");
-    DialogVac& d = app->dialogVac();
+    DialogVac& d = app.dialogVac();
     d.open();
     d.OKButton_Click();
     EXPECT_TRUE(d.visible);
@@ -178,11 +178,11 @@ TEST_F(Leave, AFailedSaveIsReportedAndKeepsTheWindowOpen) {
 }
 
 TEST_F(Leave, ADateBoxTakesThePickedDate) {
-    DialogVac& d = app->dialogVac();
+    DialogVac& d = app.dialogVac();
     d.open();
     d.txtHdate[5] = "7/1/2018";
     d.dateBox_Click(Kind::Holiday, 5);
-    FrmDate& picker = app->frmDate();
+    FrmDate& picker = app.frmDate();
     ASSERT_TRUE(picker.visible);
     EXPECT_EQ(picker.DTPicker1, (Date{2018, 7, 1}));
     picker.DTPicker1_Change(Date{2018, 7, 4});
@@ -201,9 +201,9 @@ TEST_F(Leave, ADateBoxTakesThePickedDate) {
 
 TEST_F(Leave, HelpOpensTheContents) {
     platform::RecordingHelpViewer viewer;
-    app->helpViewer = &viewer;
-    writeFile("Qvhelp.html", "<html></html>");
-    app->dialogVac().mnuHelp_Click();
+    app.helpViewer = &viewer;
+    dir.write("Qvhelp.html", "<html></html>");
+    app.dialogVac().mnuHelp_Click();
     ASSERT_EQ(viewer.requests().size(), 1u);
     EXPECT_EQ(viewer.requests()[0].file, dir / "Qvhelp.html");
     EXPECT_EQ(viewer.requests()[0].topic, platform::HelpTopic::Contents);

@@ -2,14 +2,13 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <unistd.h>
 
 #include "ledger/frm_year.h"
 #include "ledger/ledger_export.h"
 #include "ledger/mdi_form1.h"
-#include "paysheet/app.h"
 #include "platform/headless/recording_spreadsheet.h"
 #include "platform/headless/scripted_ui.h"
+#include "support/app_fixture.h"
 
 namespace qv {
 namespace {
@@ -17,25 +16,20 @@ namespace {
 namespace fs = std::filesystem;
 using platform::RecordingSpreadsheet;
 
-class LedgerExport : public ::testing::Test {
+class LedgerExport : public testing::AppTest {
 protected:
+    LedgerExport() : AppTest(Date{2018, 3, 9}, "qv_export_") {}
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("qv_export_" + std::to_string(::getpid()) + "_" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        app = std::make_unique<App>(ui, clock, dir);
-        app->spreadsheet = &sheet;
-        app->UserFile = "Kim";
-        app->profile.EmpSsn = "987-65-4321";
-        app->profile.DedName5 = "CrUnion";
-        app->profile.DedName9 = "Health Ins";
+        app.spreadsheet = &sheet;
+        app.UserFile = "Kim";
+        app.profile.EmpSsn = "987-65-4321";
+        app.profile.DedName5 = "CrUnion";
+        app.profile.DedName9 = "Health Ins";
     }
-    void TearDown() override { fs::remove_all(dir); }
 
     void setWeekly(bool weekly) {
-        app->profile.Weekly = weekly;
-        app->profile.BiWeekly = !weekly;
+        app.profile.Weekly = weekly;
+        app.profile.BiWeekly = !weekly;
     }
 
     // The calls from the first cell of a row to the end of the fonts.
@@ -45,17 +39,12 @@ protected:
             if (c.rfind(prefix, 0) == 0) out.push_back(c);
         return out;
     }
-
-    fs::path dir;
-    platform::ScriptedUi ui;
-    platform::FixedClock clock{Date{2018, 3, 9}};
     RecordingSpreadsheet sheet;
-    std::unique_ptr<App> app;
 };
 
 TEST_F(LedgerExport, WeeklySequenceFillsRows2To54TotalsIn55AndTheBlockIn56And57) {
     setWeekly(true);
-    openYearLedger(*app);
+    openYearLedger(app);
     PaySheetSnapshot f;
     f.txtWeek = "12/28/2018";
     f.lbTaxDed = {"1.00", "2.00", "3.00", "4.00", "5.00", "6.00", "7.00", "8.00", "9.00", "10.00", "11.00"};
@@ -64,9 +53,9 @@ TEST_F(LedgerExport, WeeklySequenceFillsRows2To54TotalsIn55AndTheBlockIn56And57)
     f.GrossPay = 15;
     f.NetPay = 14;
     f.lbSDI = "1.50";
-    app->frmYear().PasteMe(52, f);
-    app->frmYear().DeleteRow(0);
-    exportLedger(*app);
+    app.frmYear().PasteMe(52, f);
+    app.frmYear().DeleteRow(0);
+    exportLedger(app);
 
     const auto& calls = sheet.calls();
     ASSERT_GE(calls.size(), 3u);
@@ -118,8 +107,8 @@ TEST_F(LedgerExport, WeeklySequenceFillsRows2To54TotalsIn55AndTheBlockIn56And57)
 
 TEST_F(LedgerExport, BiWeeklySequenceFillsRows2To28TotalsIn29AndTheBlockIn31And32) {
     setWeekly(false);
-    openYearLedger(*app);
-    exportLedger(*app);
+    openYearLedger(app);
+    exportLedger(app);
     EXPECT_EQ(sheet.cell(28, 2), ".00");
     EXPECT_EQ(sheet.cell(29, 1), "TOTALS=");
     EXPECT_EQ(sheet.cell(30, 3), "");
@@ -137,11 +126,11 @@ TEST_F(LedgerExport, BiWeeklySequenceFillsRows2To28TotalsIn29AndTheBlockIn31And3
 
 TEST_F(LedgerExport, ASecondExportQuitsTheFirstApplicationAndAFailureEndsSilently) {
     setWeekly(true);
-    openYearLedger(*app);
-    exportLedger(*app);
+    openYearLedger(app);
+    exportLedger(app);
     std::size_t first = sheet.calls().size();
     sheet.failAt("setFont");
-    const std::string error = exportLedger(*app);
+    const std::string error = exportLedger(app);
     EXPECT_NE(error.find("Kim Year To Date.xlsx"), std::string::npos) << error;
     std::vector<std::string> second(sheet.calls().begin() + static_cast<long>(first), sheet.calls().end());
     ASSERT_GE(second.size(), 4u);
@@ -154,21 +143,21 @@ TEST_F(LedgerExport, ASecondExportQuitsTheFirstApplicationAndAFailureEndsSilentl
     EXPECT_TRUE(ui.messages().empty());
     // Closing the grid releases the application.
     ui.answerNo();
-    app->frmYear().cmdBack_Click();
+    app.frmYear().cmdBack_Click();
     EXPECT_FALSE(sheet.hasApplication());
 }
 
 TEST_F(LedgerExport, AFailedExportIsShownByTheWindow) {
-    app->spreadsheet = nullptr;
+    app.spreadsheet = nullptr;
     setWeekly(true);
-    openYearLedger(*app);
-    app->mdiForm1().mnuExcel_Click();
+    openYearLedger(app);
+    app.mdiForm1().mnuExcel_Click();
     ASSERT_EQ(ui.messages().size(), 1u);
     EXPECT_NE(ui.messages()[0].find("not exported"), std::string::npos);
 
-    app->spreadsheet = &sheet;
+    app.spreadsheet = &sheet;
     sheet.failAt("saveWorkbook");
-    app->mdiForm1().mnuExcel_Click();
+    app.mdiForm1().mnuExcel_Click();
     ASSERT_EQ(ui.messages().size(), 2u);
     EXPECT_NE(ui.messages()[1].find("Year To Date.xlsx"), std::string::npos) << ui.messages()[1];
 }

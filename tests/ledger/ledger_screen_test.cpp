@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <unistd.h>
 
 #include "common/file_io.h"
 #include "ledger/frm_year.h"
@@ -9,10 +8,10 @@
 #include "ledger/mdi_form1.h"
 #include "ledger/year_files.h"
 #include "ledger/year_ledger.h"
-#include "paysheet/app.h"
 #include "paysheet/fica.h"
 #include "paysheet/form1.h"
 #include "platform/headless/scripted_ui.h"
+#include "support/app_fixture.h"
 
 namespace qv {
 namespace {
@@ -33,34 +32,24 @@ PaySheetSnapshot period(std::string date, float gross, float net) {
     return f;
 }
 
-class LedgerScreen : public ::testing::Test {
+class LedgerScreen : public testing::AppTest {
 protected:
+    LedgerScreen() : AppTest(Date{2018, 3, 9}, "qv_screen_") {}
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("qv_screen_" + std::to_string(::getpid()) + "_" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        app = std::make_unique<App>(ui, clock, dir);
-        app->UserFile = "Jones";
-        app->profile.Weekly = true;
-        app->profile.DedName5 = "CrUnion";
-        app->profile.DedName9 = "Health Ins";
+        app.UserFile = "Jones";
+        app.profile.Weekly = true;
+        app.profile.DedName5 = "CrUnion";
+        app.profile.DedName9 = "Health Ins";
     }
-    void TearDown() override { fs::remove_all(dir); }
 
-    FrmYear& grid() { return app->frmYear(); }
-    FrmYearTot& tot() { return app->frmYearTot(); }
-
-    fs::path dir;
-    platform::ScriptedUi ui;
-    platform::FixedClock clock{Date{2018, 3, 9}};
-    std::unique_ptr<App> app;
+    FrmYear& grid() { return app.frmYear(); }
+    FrmYearTot& tot() { return app.frmYearTot(); }
 };
 
 TEST_F(LedgerScreen, OpeningShowsTheFrameGridAndTotalsWithTheEmployeesHeadings) {
-    openYearLedger(*app);
-    EXPECT_TRUE(app->mdiForm1().visible);
-    EXPECT_EQ(app->mdiForm1().Caption, "Year To Date");
+    openYearLedger(app);
+    EXPECT_TRUE(app.mdiForm1().visible);
+    EXPECT_EQ(app.mdiForm1().Caption, "Year To Date");
     EXPECT_TRUE(grid().visible);
     EXPECT_TRUE(tot().visible);
     EXPECT_EQ(grid().Height, 12075);
@@ -71,9 +60,9 @@ TEST_F(LedgerScreen, OpeningShowsTheFrameGridAndTotalsWithTheEmployeesHeadings) 
     EXPECT_EQ(grid().txtGross[52], ".00");
     EXPECT_EQ(tot().txtTotGross, ".00");
 
-    app->profile.Weekly = false;
-    app->profile.BiWeekly = true;
-    openYearLedger(*app);
+    app.profile.Weekly = false;
+    app.profile.BiWeekly = true;
+    openYearLedger(app);
     EXPECT_EQ(grid().Height, 6550);
     EXPECT_EQ(tot().Top, 6550);
     EXPECT_EQ(grid().lbHeading[6], "CrUnion");
@@ -81,7 +70,7 @@ TEST_F(LedgerScreen, OpeningShowsTheFrameGridAndTotalsWithTheEmployeesHeadings) 
 }
 
 TEST_F(LedgerScreen, PostingFillsTheRowAndTheSums) {
-    openYearLedger(*app);
+    openYearLedger(app);
     grid().PasteMe(4, period("2/2/2018", 1000, 812.34f));
     EXPECT_EQ(grid().txtDate[4], "2/2/2018");
     EXPECT_EQ(grid().txtFed[4], "120.50");
@@ -94,7 +83,7 @@ TEST_F(LedgerScreen, PostingFillsTheRowAndTheSums) {
     EXPECT_EQ(grid().txtGross[4], "1000.00");
     EXPECT_EQ(grid().txtNet[4], "812.34");
 
-    const YearLedger& l = app->ledger;
+    const YearLedger& l = app.ledger;
     EXPECT_FLOAT_EQ(l.rows[4].YrPen, 1234.56f);
     EXPECT_FLOAT_EQ(l.rows[4].YrMisc, 0);
     EXPECT_EQ(l.TotGross, Currency::fromDouble(1000));
@@ -113,28 +102,28 @@ TEST_F(LedgerScreen, PostingFillsTheRowAndTheSums) {
 }
 
 TEST_F(LedgerScreen, PostingIntoAnOccupiedRowReplacesIt) {
-    openYearLedger(*app);
+    openYearLedger(app);
     grid().PasteMe(0, period("1/5/2018", 1000, 800));
     grid().PasteMe(1, period("1/12/2018", 500, 400));
     grid().PasteMe(0, period("1/19/2018", 200, 150));
     EXPECT_EQ(grid().txtDate[0], "1/19/2018");
-    EXPECT_EQ(app->ledger.TotGross, Currency::fromDouble(700));
-    EXPECT_EQ(app->ledger.TotNet, Currency::fromDouble(550));
-    EXPECT_FLOAT_EQ(app->ledger.TotFed, 241);
+    EXPECT_EQ(app.ledger.TotGross, Currency::fromDouble(700));
+    EXPECT_EQ(app.ledger.TotNet, Currency::fromDouble(550));
+    EXPECT_FLOAT_EQ(app.ledger.TotFed, 241);
 }
 
 TEST_F(LedgerScreen, MouseButtonsPostThePaySheetAndDelete) {
-    openYearLedger(*app);
-    Form1& sheet = app->form1();
+    openYearLedger(app);
+    Form1& sheet = app.form1();
     sheet.ensureLoaded();
     sheet.txtWeek = "3/9/2018";
     sheet.lbTaxDed[0] = "1,234.50";
     sheet.lbTaxDed[3] = "12.00";
     sheet.lbSDI = "1,500.00";
     sheet.lbSUI = "3.456";
-    app->period.GrossPay = 300;
-    app->period.NetPay = 250;
-    app->period.TotalTips = 4.5f;
+    app.period.GrossPay = 300;
+    app.period.NetPay = 250;
+    app.period.TotalTips = 4.5f;
     grid().Label2_MouseDown(2, MouseButton::Left);
     EXPECT_EQ(grid().txtDate[2], "3/9/2018");
     EXPECT_EQ(grid().txtFed[2], "1234.50");
@@ -142,64 +131,64 @@ TEST_F(LedgerScreen, MouseButtonsPostThePaySheetAndDelete) {
     EXPECT_EQ(grid().txtSS[2], "");
     EXPECT_EQ(grid().txtGross[2], "300.00");
     EXPECT_EQ(grid().txtTips[2], "4.50");
-    EXPECT_FLOAT_EQ(app->ledger.rows[2].YrSdi, 1500);
-    EXPECT_FLOAT_EQ(app->ledger.rows[2].YrSui, 3.46f);
-    EXPECT_EQ(app->ledger.TotTips, Currency::fromDouble(4.5));
+    EXPECT_FLOAT_EQ(app.ledger.rows[2].YrSdi, 1500);
+    EXPECT_FLOAT_EQ(app.ledger.rows[2].YrSui, 3.46f);
+    EXPECT_EQ(app.ledger.TotTips, Currency::fromDouble(4.5));
     grid().Label2_MouseDown(2, MouseButton::Middle);
     EXPECT_EQ(grid().txtGross[2], "300.00");
     grid().Label2_MouseDown(2, MouseButton::Right);
     EXPECT_EQ(grid().txtGross[2], "0");
     EXPECT_EQ(grid().txtDate[2], "");
-    EXPECT_EQ(app->ledger.TotGross, Currency());
+    EXPECT_EQ(app.ledger.TotGross, Currency());
 }
 
 TEST_F(LedgerScreen, DeletingARowDropsItFromTheSums) {
-    openYearLedger(*app);
+    openYearLedger(app);
     grid().PasteMe(0, period("1/5/2018", 1000, 800));
     grid().PasteMe(1, period("1/12/2018", 500, 400));
     grid().DeleteRow(0);
     EXPECT_EQ(grid().txtFed[0], "0");
     EXPECT_EQ(grid().txtNet[0], "0");
-    EXPECT_EQ(app->ledger.rows[0].YrSdi, 0);
-    EXPECT_EQ(app->ledger.TotGross, Currency::fromDouble(500));
-    EXPECT_FLOAT_EQ(app->ledger.TotSdi, 1234.56f);
+    EXPECT_EQ(app.ledger.rows[0].YrSdi, 0);
+    EXPECT_EQ(app.ledger.TotGross, Currency::fromDouble(500));
+    EXPECT_FLOAT_EQ(app.ledger.TotSdi, 1234.56f);
     // Deleting an empty row changes no sum.
     grid().DeleteRow(30);
-    EXPECT_EQ(app->ledger.TotGross, Currency::fromDouble(500));
+    EXPECT_EQ(app.ledger.TotGross, Currency::fromDouble(500));
     EXPECT_EQ(grid().txtFed[30], "0");
     // Slots outside the ledger are ignored.
     grid().DeleteRow(53);
     grid().PasteMe(-1, period("x", 1, 1));
-    EXPECT_EQ(app->ledger.TotGross, Currency::fromDouble(500));
+    EXPECT_EQ(app.ledger.TotGross, Currency::fromDouble(500));
 }
 
 TEST_F(LedgerScreen, ClearingABiWeeklyLedgerZeroesSdiSuiAndCafeteriaOfAll53Slots) {
-    app->profile.Weekly = false;
-    app->profile.BiWeekly = true;
-    openYearLedger(*app);
+    app.profile.Weekly = false;
+    app.profile.BiWeekly = true;
+    openYearLedger(app);
     grid().PasteMe(26, period("12/28/2018", 1000, 800));
-    app->ledger.rows[40].YrSdi = 9;
-    app->ledger.rows[52].YrCafe = 4;
-    app->ledger.rows[40].YrGross = 77;  // not active: not summed, not cleared
-    app->frmYear().Update();
-    AddAnnual(*app);
-    EXPECT_FLOAT_EQ(app->ledger.TotSdi, 1243.56f);
+    app.ledger.rows[40].YrSdi = 9;
+    app.ledger.rows[52].YrCafe = 4;
+    app.ledger.rows[40].YrGross = 77;  // not active: not summed, not cleared
+    app.frmYear().Update();
+    AddAnnual(app);
+    EXPECT_FLOAT_EQ(app.ledger.TotSdi, 1243.56f);
 
-    app->mdiForm1().mnuClearAll_Click();
-    for (const LedgerRow& row : app->ledger.rows) {
+    app.mdiForm1().mnuClearAll_Click();
+    for (const LedgerRow& row : app.ledger.rows) {
         EXPECT_EQ(row.YrSdi, 0);
         EXPECT_EQ(row.YrSui, 0);
         EXPECT_EQ(row.YrCafe, 0);
     }
     EXPECT_EQ(grid().txtGross[26], "0");
-    EXPECT_EQ(app->ledger.rows[40].YrGross, 77);
-    EXPECT_EQ(app->ledger.TotGross, Currency());
+    EXPECT_EQ(app.ledger.rows[40].YrGross, 77);
+    EXPECT_EQ(app.ledger.TotGross, Currency());
     EXPECT_EQ(tot().txtTotSdi, ".00");
     EXPECT_EQ(tot().txtTotTips, ".00");
 }
 
 TEST_F(LedgerScreen, ClosingWithYesSavesAndReopeningShowsTheRow) {
-    openYearLedger(*app);
+    openYearLedger(app);
     grid().PasteMe(4, period("2/2/2018", 1000, 812.34f));
     ui.answerYes();
     grid().cmdBack_Click();
@@ -207,70 +196,70 @@ TEST_F(LedgerScreen, ClosingWithYesSavesAndReopeningShowsTheRow) {
     EXPECT_EQ(ui.shown().back().title, "Save?");
     EXPECT_FALSE(grid().loaded);
     EXPECT_FALSE(tot().loaded);
-    EXPECT_FALSE(app->mdiForm1().loaded);
-    EXPECT_FALSE(app->mdiForm1().LedgerClosing);
+    EXPECT_FALSE(app.mdiForm1().loaded);
+    EXPECT_FALSE(app.mdiForm1().LedgerClosing);
     ASSERT_TRUE(fileExists(dir / "Jones.yrw"));
     auto text = readWholeFile(dir / "Jones.yrw");
     EXPECT_NE(text->find("\"2/2/2018\",120.5,62,14.5,40\r\n10,5,0,0,1234.56\r\n0,3.25,45,1000,812.34\r\n"
                          "1234.56,2.5,1000,0\r\n"),
               std::string::npos);
 
-    app->ledger = YearLedger{};
-    openYearLedger(*app);
+    app.ledger = YearLedger{};
+    openYearLedger(app);
     EXPECT_EQ(grid().txtGross[4], "1000.00");
-    EXPECT_EQ(app->ledger.TotGross, Currency::fromDouble(1000));
+    EXPECT_EQ(app.ledger.TotGross, Currency::fromDouble(1000));
 }
 
 TEST_F(LedgerScreen, ClosingWithNoKeepsThePostingInMemoryUntilTheFileIsReloaded) {
     // Without a file the unsaved posting survives a reopening.
-    openYearLedger(*app);
+    openYearLedger(app);
     grid().PasteMe(0, period("1/5/2018", 1000, 800));
     ui.answerNo();
-    app->mdiForm1().mnuClose_Click();
+    app.mdiForm1().mnuClose_Click();
     EXPECT_FALSE(fileExists(dir / "Jones.yrw"));
-    EXPECT_EQ(app->ledger.TotGross, Currency::fromDouble(1000));  // the next calculation sees it
-    openYearLedger(*app);
+    EXPECT_EQ(app.ledger.TotGross, Currency::fromDouble(1000));  // the next calculation sees it
+    openYearLedger(app);
     EXPECT_EQ(grid().txtGross[0], "1000.00");
 
     // Save it, post another period, close with No: reopening drops it.
     ui.answerYes();
     grid().cmdBack_Click();
-    openYearLedger(*app);
+    openYearLedger(app);
     grid().PasteMe(1, period("1/12/2018", 500, 400));
     ui.answerNo();
     grid().cmdBack_Click();
-    EXPECT_EQ(app->ledger.TotGross, Currency::fromDouble(1500));
-    openYearLedger(*app);
+    EXPECT_EQ(app.ledger.TotGross, Currency::fromDouble(1500));
+    openYearLedger(app);
     EXPECT_EQ(grid().txtGross[1], ".00");
     EXPECT_EQ(grid().txtDate[1], "");
-    EXPECT_EQ(app->ledger.TotGross, Currency::fromDouble(1000));
+    EXPECT_EQ(app.ledger.TotGross, Currency::fromDouble(1000));
 }
 
 TEST_F(LedgerScreen, AddAfterEditingAGrossBoxChangesTheYearsGross) {
-    openYearLedger(*app);
+    openYearLedger(app);
     grid().PasteMe(0, period("1/5/2018", 1000, 800));
     grid().txtGross[0] = "116500";
-    EXPECT_EQ(app->ledger.TotGross, Currency::fromDouble(1000));  // not before "&Add"
-    app->mdiForm1().mnuAdd_Click();
-    EXPECT_EQ(app->ledger.TotGross, Currency::fromDouble(116500));
+    EXPECT_EQ(app.ledger.TotGross, Currency::fromDouble(1000));  // not before "&Add"
+    app.mdiForm1().mnuAdd_Click();
+    EXPECT_EQ(app.ledger.TotGross, Currency::fromDouble(116500));
     EXPECT_EQ(tot().txtTotGross, "116500.00");
     // The next calculation's Social Security sees the new year's gross: only
     // the 500 left under the wage base is taxed.
-    EXPECT_FLOAT_EQ(socialSecurity(app->ledger.TotGross, 1000, 0, 0, false).SocSec, 31.0f);
+    EXPECT_FLOAT_EQ(socialSecurity(app.ledger.TotGross, 1000, 0, 0, false).SocSec, 31.0f);
     // A value typed into the totals window never survives a recomputation.
     tot().txtTotNet = "5";
-    app->mdiForm1().mnuAdd_Click();
+    app.mdiForm1().mnuAdd_Click();
     EXPECT_EQ(tot().txtTotNet, "800.00");
     // A tips text that is no number counts as its leading numeric part.
     grid().txtTips[0] = "12.5x";
-    app->mdiForm1().mnuAdd_Click();
-    EXPECT_EQ(app->ledger.TotTips, Currency::fromDouble(12.5));
+    app.mdiForm1().mnuAdd_Click();
+    EXPECT_EQ(app.ledger.TotTips, Currency::fromDouble(12.5));
 }
 
 TEST_F(LedgerScreen, OutOfRangeEntryIsReported) {
-    openYearLedger(*app);
+    openYearLedger(app);
     grid().txtGross[3] = "1e30";
-    app->mdiForm1().mnuAdd_Click();
+    app.mdiForm1().mnuAdd_Click();
     EXPECT_EQ(ui.messages(), std::vector<std::string>{"CHECK YOUR ENTRY FOR NON NUMBER TYPE"});
 }
 
@@ -291,12 +280,12 @@ TEST_F(LedgerScreen, GrossAndNetBoxesTakeOnlyNumericKeys) {
 }
 
 TEST_F(LedgerScreen, TheFrameRefusesItsOwnCloseBox) {
-    openYearLedger(*app);
-    EXPECT_FALSE(app->mdiForm1().MDIForm_QueryUnload());
+    openYearLedger(app);
+    EXPECT_FALSE(app.mdiForm1().MDIForm_QueryUnload());
     EXPECT_EQ(ui.messages(), std::vector<std::string>{"USE CLOSE INSTEAD"});
-    EXPECT_TRUE(app->mdiForm1().loaded);
-    app->mdiForm1().MDIForm_Activate();
-    EXPECT_EQ(app->mdiForm1().Width, grid().Width + 430);
+    EXPECT_TRUE(app.mdiForm1().loaded);
+    app.mdiForm1().MDIForm_Activate();
+    EXPECT_EQ(app.mdiForm1().Width, grid().Width + 430);
 }
 
 TEST_F(LedgerScreen, TotalsRightAfterLoadingShowPlainNumbersThenFormatted) {
@@ -307,7 +296,7 @@ TEST_F(LedgerScreen, TotalsRightAfterLoadingShowPlainNumbersThenFormatted) {
     tot().ensureLoaded();
     EXPECT_EQ(tot().txtTotGross, "1234.5");
     EXPECT_EQ(grid().txtGross[0], "1234.5");
-    AddAnnual(*app);
+    AddAnnual(app);
     EXPECT_EQ(tot().txtTotGross, "1234.50");
 }
 

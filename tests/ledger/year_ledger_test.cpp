@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <unistd.h>
 
 #include "common/file_io.h"
 #include "common/format.h"
@@ -10,26 +8,21 @@
 #include "ledger/frm_year_tot.h"
 #include "ledger/year_files.h"
 #include "ledger/year_ledger.h"
-#include "paysheet/app.h"
 #include "platform/headless/scripted_ui.h"
+#include "support/app_fixture.h"
 
 namespace qv {
 namespace {
 
 namespace fs = std::filesystem;
 
-class YearLedgerFile : public ::testing::Test {
+class YearLedgerFile : public testing::AppTest {
 protected:
+    YearLedgerFile() : AppTest(Date{2018, 3, 9}, "qv_ledger_") {}
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("qv_ledger_" + std::to_string(::getpid()) + "_" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        app = std::make_unique<App>(ui, clock, dir);
-        app->UserFile = "Smith";
-        app->profile.Weekly = true;
+        app.UserFile = "Smith";
+        app.profile.Weekly = true;
     }
-    void TearDown() override { fs::remove_all(dir); }
 
     static LedgerRow sampleRow(int i) {
         LedgerRow r;
@@ -44,11 +37,6 @@ protected:
             r.*f = base * 1.25f + static_cast<float>(k++) * 0.01f;
         return r;
     }
-
-    fs::path dir;
-    platform::ScriptedUi ui;
-    platform::FixedClock clock{Date{2018, 3, 9}};
-    std::unique_ptr<App> app;
 };
 
 TEST_F(YearLedgerFile, WeeklyRoundTripKeepsEveryRowAndTheTrailer) {
@@ -140,13 +128,13 @@ TEST_F(YearLedgerFile, AmountBeyondTheCurrencyRangeFailsTheRecomputation) {
 }
 
 TEST_F(YearLedgerFile, SaveThenLoadThroughTheProgram) {
-    app->ledger.rows[4].YrDate = "2/2/2018";
-    app->ledger.rows[4].YrGross = 1000;
-    app->ledger.rows[4].YrNet = 812.34f;
-    ASSERT_TRUE(SaveAnnual(*app));
-    EXPECT_EQ(app->ledger.TotGross, Currency::fromDouble(1000));
+    app.ledger.rows[4].YrDate = "2/2/2018";
+    app.ledger.rows[4].YrGross = 1000;
+    app.ledger.rows[4].YrNet = 812.34f;
+    ASSERT_TRUE(SaveAnnual(app));
+    EXPECT_EQ(app.ledger.TotGross, Currency::fromDouble(1000));
     ASSERT_TRUE(fileExists(dir / "Smith.yrw"));
-    EXPECT_FALSE(AnnualExists(*app, false));
+    EXPECT_FALSE(AnnualExists(app, false));
 
     App other(ui, clock, dir);
     other.UserFile = "Smith";
@@ -160,33 +148,33 @@ TEST_F(YearLedgerFile, SaveThenLoadThroughTheProgram) {
 TEST_F(YearLedgerFile, DamagedFileIsReportedAndTheRecordKept) {
     for (const char* content : {"\"1/5/2018\",1,2,3\r\n", "\"x\",abc,0,0,0\r\n"}) {
         {
-            std::ofstream(dir / "Smith.yrw", std::ios::binary) << content;
+            dir.write("Smith.yrw", content);
         }
-        app->ledger = YearLedger{};
-        app->ledger.rows[0].YrDate = "mine";
-        app->ledger.rows[0].YrGross = 5;
+        app.ledger = YearLedger{};
+        app.ledger.rows[0].YrDate = "mine";
+        app.ledger.rows[0].YrGross = 5;
         ui.clearShown();
-        LoadAnnual(*app);
+        LoadAnnual(app);
         ASSERT_EQ(ui.messages().size(), 1u) << content;
         EXPECT_EQ(ui.messages()[0], "You have corupted a file.\r\nFind file,\r\nSmith.yrw\r\nand delete it.");
-        EXPECT_EQ(app->ledger.rows[0].YrDate, "mine");
-        EXPECT_EQ(app->ledger.rows[0].YrGross, 5);
+        EXPECT_EQ(app.ledger.rows[0].YrDate, "mine");
+        EXPECT_EQ(app.ledger.rows[0].YrGross, 5);
     }
 }
 
 TEST_F(YearLedgerFile, MissingFileLeavesTheRecord) {
-    app->ledger.rows[2].YrGross = 250;
-    LoadAnnual(*app);
-    EXPECT_EQ(app->ledger.rows[2].YrGross, 250);
-    EXPECT_EQ(app->ledger.TotGross, Currency::fromDouble(250));
+    app.ledger.rows[2].YrGross = 250;
+    LoadAnnual(app);
+    EXPECT_EQ(app.ledger.rows[2].YrGross, 250);
+    EXPECT_EQ(app.ledger.TotGross, Currency::fromDouble(250));
     EXPECT_TRUE(ui.messages().empty());
 }
 
 TEST_F(YearLedgerFile, FailedWriteIsReportedAndLeavesNoTemporaryFile) {
     // A folder in the file's place cannot be replaced.
     fs::create_directories(dir / "Smith.yrw" / "inside");
-    app->ledger.rows[0].YrGross = 99;
-    EXPECT_FALSE(SaveAnnual(*app));
+    app.ledger.rows[0].YrGross = 99;
+    EXPECT_FALSE(SaveAnnual(app));
     ASSERT_EQ(ui.messages().size(), 1u);
     EXPECT_NE(ui.messages()[0].find("Smith.yrw"), std::string::npos);
     EXPECT_TRUE(fs::is_directory(dir / "Smith.yrw" / "inside"));

@@ -93,22 +93,22 @@ TEST(CityTablesFile, HandWrittenFileLoadsInFileOrder) {
 class CityTablesLoad : public LocalFixture {};
 
 TEST_F(CityTablesLoad, MissingFileChangesNothing) {
-    app().UserFile = "Nobody";
-    app().city = distinctTables();
-    EXPECT_FALSE(CityFileExists(app()));
-    LoadCityTables(app());
-    EXPECT_EQ(app().city, distinctTables());
-    EXPECT_TRUE(ui().messages().empty());
+    app.UserFile = "Nobody";
+    app.city = distinctTables();
+    EXPECT_FALSE(CityFileExists(app));
+    LoadCityTables(app);
+    EXPECT_EQ(app.city, distinctTables());
+    EXPECT_TRUE(ui.messages().empty());
 }
 
 TEST_F(CityTablesLoad, FileGoesIntoRecordAndBoxes) {
-    app().UserFile = "Smith";
+    app.UserFile = "Smith";
     CityTaxTables t = distinctTables();
     t.NoLocalTax = 0;
     writeFile("Smith.cti", cityTablesText(t));
-    LoadCityTables(app());
-    EXPECT_EQ(app().city, t);
-    DialogCity& d = app().dialogCity();
+    LoadCityTables(app);
+    EXPECT_EQ(app.city, t);
+    DialogCity& d = app.dialogCity();
     EXPECT_TRUE(d.loaded);
     EXPECT_FALSE(d.visible);
     EXPECT_EQ(d.txtCityMinBS[1], "100.25");
@@ -118,24 +118,24 @@ TEST_F(CityTablesLoad, FileGoesIntoRecordAndBoxes) {
 }
 
 TEST_F(CityTablesLoad, SaveWritesTheEmployeesFileAndNoTemporaries) {
-    app().UserFile = "Smith";
-    app().city = NewYorkCityTables();
-    ASSERT_TRUE(SaveCityTables(app()));
-    EXPECT_EQ(readFile("Smith.cti"), kNewYorkFile);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder()), {}), 1);
+    app.UserFile = "Smith";
+    app.city = NewYorkCityTables();
+    ASSERT_TRUE(SaveCityTables(app));
+    EXPECT_EQ(dir.read("Smith.cti"), kNewYorkFile);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
 }
 
 TEST_F(CityTablesLoad, EmptyNameWritesTheDefaultFile) {
-    app().city = NewYorkCityTables();
-    ASSERT_TRUE(SaveCityTables(app()));
-    EXPECT_EQ(readFile(".cti"), kNewYorkFile);
+    app.city = NewYorkCityTables();
+    ASSERT_TRUE(SaveCityTables(app));
+    EXPECT_EQ(dir.read(".cti"), kNewYorkFile);
 }
 
 TEST_F(CityTablesLoad, UnwritableFileShowsTheMessage) {
-    app().setFolder(folder() / "no such folder");
-    EXPECT_FALSE(SaveCityTables(app()));
-    ASSERT_EQ(ui().messages().size(), 1u);
-    EXPECT_EQ(ui().messages()[0], "Check your numbers\r\nNo blanks\r\nOnly numbers");
+    app.setFolder(dir / "no such folder");
+    EXPECT_FALSE(SaveCityTables(app));
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0], "Check your numbers\r\nNo blanks\r\nOnly numbers");
 }
 
 // A city file that cannot be read to its end: the message names the file,
@@ -162,18 +162,18 @@ TEST_F(CityTablesLoad, CorruptFileStopsWithTheMessage) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        app().UserFile = "Jones";
-        DialogCity& d = app().dialogCity();
+        app.UserFile = "Jones";
+        DialogCity& d = app.dialogCity();
         d.ensureLoaded();
-        app().city = distinctTables();
+        app.city = distinctTables();
         d.txtCityMinBS[1] = "typed";
-        ui().clearShown();
+        ui.clearShown();
         writeFile("Jones.cti", c.content);
-        LoadCityTables(app());
-        ASSERT_EQ(ui().messages().size(), 1u);
-        EXPECT_EQ(ui().messages()[0], "You have corupted a file.\r\nFind file,\r\nJones.cti\r\nand delete it.");
-        EXPECT_EQ(app().city.CityMinBS[1], c.expectMinBS1);
-        EXPECT_EQ(app().city.CitySgExp[0], c.expectSgExp0);
+        LoadCityTables(app);
+        ASSERT_EQ(ui.messages().size(), 1u);
+        EXPECT_EQ(ui.messages()[0], "You have corupted a file.\r\nFind file,\r\nJones.cti\r\nand delete it.");
+        EXPECT_EQ(app.city.CityMinBS[1], c.expectMinBS1);
+        EXPECT_EQ(app.city.CitySgExp[0], c.expectSgExp0);
         EXPECT_EQ(d.txtCityMinBS[1], "typed");
     }
 }

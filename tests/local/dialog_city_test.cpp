@@ -23,14 +23,14 @@ CityTaxTables smithTables() {
 
 class DialogCityTest : public testing::LocalFixture {
 protected:
-    DialogCity& dlg() { return app().dialogCity(); }
+    DialogCity& dlg() { return app.dialogCity(); }
     // The menu "C&ity Tax".
     DialogCity& openFromMenu() {
         dlg().show();
         return dlg();
     }
     void giveSmithAFile(CityTaxTables t = smithTables()) {
-        app().UserFile = "Smith";
+        app.UserFile = "Smith";
         writeFile("Smith.cti", cityTablesText(t));
     }
     void click(int value) {
@@ -39,17 +39,17 @@ protected:
     }
     // The boxes read back as tables.
     CityTaxTables boxes() {
-        CityTaxTables keep = app().city;
+        CityTaxTables keep = app.city;
         EXPECT_TRUE(dlg().fillVar());
-        CityTaxTables shown = app().city;
-        app().city = keep;
+        CityTaxTables shown = app.city;
+        app.city = keep;
         shown.NoLocalTax = 0;
         return shown;
     }
 };
 
 TEST_F(DialogCityTest, OpeningWithoutAFileShowsAndTakesTheDefaults) {
-    app().UserFile = "Nobody";
+    app.UserFile = "Nobody";
     DialogCity& d = openFromMenu();
     EXPECT_TRUE(d.visible);
     EXPECT_EQ(d.txtCityMinBS[1], "308");
@@ -59,19 +59,19 @@ TEST_F(DialogCityTest, OpeningWithoutAFileShowsAndTakesTheDefaults) {
     EXPECT_EQ(d.txtCitySgExp[0], "192.3");
     EXPECT_EQ(d.txtCityMarExp[9], "558");
     EXPECT_EQ(d.ckNoLocalTax, 0);
-    EXPECT_EQ(app().city, NewYorkCityTables());
+    EXPECT_EQ(app.city, NewYorkCityTables());
     d.CancelButton_Click();
     EXPECT_FALSE(d.loaded);
-    EXPECT_EQ(app().city, NewYorkCityTables());
-    EXPECT_FALSE(exists("Nobody.cti"));
-    EXPECT_TRUE(ui().messages().empty());
+    EXPECT_EQ(app.city, NewYorkCityTables());
+    EXPECT_FALSE(dir.has("Nobody.cti"));
+    EXPECT_TRUE(ui.messages().empty());
 }
 
 TEST_F(DialogCityTest, OpeningReadsTheEmployeesFile) {
     giveSmithAFile();
-    app().city = NewYorkCityTables();
+    app.city = NewYorkCityTables();
     openFromMenu();
-    EXPECT_EQ(app().city, smithTables());
+    EXPECT_EQ(app.city, smithTables());
     EXPECT_EQ(boxes(), smithTables());
 }
 
@@ -85,8 +85,8 @@ TEST_F(DialogCityTest, SaveWritesTheBoxesAndCloses) {
     CityTaxTables expected = smithTables();
     expected.CityMinBS[2] = 750;
     expected.CityPerBS[2] = 0.03f;
-    EXPECT_EQ(app().city, expected);
-    EXPECT_EQ(readFile("Smith.cti"), cityTablesText(expected));
+    EXPECT_EQ(app.city, expected);
+    EXPECT_EQ(dir.read("Smith.cti"), cityTablesText(expected));
 }
 
 TEST_F(DialogCityTest, ClearedBoxComesBackAsItsDefault) {
@@ -95,9 +95,9 @@ TEST_F(DialogCityTest, ClearedBoxComesBackAsItsDefault) {
     d.txtCityAmtBS[1] = "";
     d.txtCityMarExp[3] = "";
     d.OKButton_Click();
-    EXPECT_EQ(app().city.CityAmtBS[1], 6.31f);
-    EXPECT_EQ(app().city.CityMarExp[3], 327.0f);
-    EXPECT_EQ(app().city.CityMinBS[1], 500.0f);  // the others keep the employee's values
+    EXPECT_EQ(app.city.CityAmtBS[1], 6.31f);
+    EXPECT_EQ(app.city.CityMarExp[3], 327.0f);
+    EXPECT_EQ(app.city.CityMinBS[1], 500.0f);  // the others keep the employee's values
 }
 
 TEST_F(DialogCityTest, BoxThatIsNoNumberIsRefusedAtSave) {
@@ -105,28 +105,28 @@ TEST_F(DialogCityTest, BoxThatIsNoNumberIsRefusedAtSave) {
     for (const char* text : {" ", "-", ".", "1.2.3", "1-2"}) {
         SCOPED_TRACE(text);
         giveSmithAFile();
-        const std::string before = readFile("Smith.cti");
+        const std::string before = dir.read("Smith.cti");
         DialogCity& d = openFromMenu();
         d.txtCityMinBS[3] = "1000";
         d.txtCityPerBM[4] = text;
-        ui().clearShown();
+        ui.clearShown();
         d.OKButton_Click();
-        ASSERT_EQ(ui().messages().size(), 1u);
-        EXPECT_EQ(ui().messages()[0], "Check your numbers\r\nNo blanks\r\nOnly numbers");
+        ASSERT_EQ(ui.messages().size(), 1u);
+        EXPECT_EQ(ui.messages()[0], "Check your numbers\r\nNo blanks\r\nOnly numbers");
         EXPECT_TRUE(d.loaded);  // still open so the box can be put right
         EXPECT_EQ(d.txtCityPerBM[4], text);
-        EXPECT_EQ(app().city, smithTables());  // nothing half-copied
-        EXPECT_EQ(readFile("Smith.cti"), before);
+        EXPECT_EQ(app.city, smithTables());  // nothing half-copied
+        EXPECT_EQ(dir.read("Smith.cti"), before);
         d.CancelButton_Click();
     }
 }
 
 TEST_F(DialogCityTest, UnwritableFileStillClosesTheDialog) {
-    app().UserFile = "Smith";
+    app.UserFile = "Smith";
     DialogCity& d = openFromMenu();
-    app().setFolder(folder() / "gone");
+    app.setFolder(dir / "gone");
     d.OKButton_Click();
-    EXPECT_EQ(ui().messages(), std::vector<std::string>{"Check your numbers\r\nNo blanks\r\nOnly numbers"});
+    EXPECT_EQ(ui.messages(), std::vector<std::string>{"Check your numbers\r\nNo blanks\r\nOnly numbers"});
     EXPECT_FALSE(d.loaded);
 }
 
@@ -135,14 +135,14 @@ TEST_F(DialogCityTest, NoLocalTaxCheckedThenCancelKeepsTheEmployeesTables) {
     DialogCity& d = openFromMenu();
     click(1);
     EXPECT_EQ(boxes(), ClearedCityTables());
-    EXPECT_EQ(app().city, smithTables());  // the record waits for SAVE
+    EXPECT_EQ(app.city, smithTables());  // the record waits for SAVE
     d.CancelButton_Click();
-    EXPECT_EQ(app().city.NoLocalTax, 0);
-    EXPECT_EQ(app().city, smithTables());
+    EXPECT_EQ(app.city.NoLocalTax, 0);
+    EXPECT_EQ(app.city, smithTables());
     // The next save of the employee and the next opening keep the tables.
-    ASSERT_TRUE(SaveCityTables(app()));
+    ASSERT_TRUE(SaveCityTables(app));
     openFromMenu();
-    EXPECT_EQ(app().city, smithTables());
+    EXPECT_EQ(app.city, smithTables());
     EXPECT_EQ(dlg().ckNoLocalTax, 0);
 }
 
@@ -153,8 +153,8 @@ TEST_F(DialogCityTest, NoLocalTaxSavedClearsTheTables) {
     d.OKButton_Click();
     CityTaxTables expected = ClearedCityTables();
     expected.NoLocalTax = 1;
-    EXPECT_EQ(app().city, expected);
-    EXPECT_EQ(readFile("Smith.cti"), cityTablesText(expected));
+    EXPECT_EQ(app.city, expected);
+    EXPECT_EQ(dir.read("Smith.cti"), cityTablesText(expected));
     openFromMenu();
     EXPECT_EQ(dlg().ckNoLocalTax, 1);
     EXPECT_EQ(boxes(), ClearedCityTables());
@@ -169,7 +169,7 @@ TEST_F(DialogCityTest, LoadingAFileFlaggedNoLocalTaxClearsTheBoxes) {
     EXPECT_EQ(boxes(), ClearedCityTables());
     CityTaxTables expected = ClearedCityTables();
     expected.NoLocalTax = 1;
-    EXPECT_EQ(app().city, expected);
+    EXPECT_EQ(app.city, expected);
 }
 
 TEST_F(DialogCityTest, UncheckingRestoresTheTablesOfTheOpeningNotTheEdits) {
@@ -181,8 +181,8 @@ TEST_F(DialogCityTest, UncheckingRestoresTheTablesOfTheOpeningNotTheEdits) {
     EXPECT_EQ(d.txtCityMinBS[1], "500");
     EXPECT_EQ(boxes(), smithTables());
     d.OKButton_Click();
-    EXPECT_EQ(app().city.NoLocalTax, 0);
-    EXPECT_EQ(app().city, smithTables());
+    EXPECT_EQ(app.city.NoLocalTax, 0);
+    EXPECT_EQ(app.city, smithTables());
 }
 
 TEST_F(DialogCityTest, NewYorkClearsTheCheckAndFillsOnlyTheBoxes) {
@@ -193,10 +193,10 @@ TEST_F(DialogCityTest, NewYorkClearsTheCheckAndFillsOnlyTheBoxes) {
     d.cmdDefault_Click();
     EXPECT_EQ(d.ckNoLocalTax, 0);
     EXPECT_EQ(boxes(), NewYorkCityTables());
-    EXPECT_EQ(app().city, smithTables());
+    EXPECT_EQ(app.city, smithTables());
     d.OKButton_Click();
-    EXPECT_EQ(app().city, NewYorkCityTables());
-    EXPECT_EQ(readFile("Smith.cti"), cityTablesText(NewYorkCityTables()));
+    EXPECT_EQ(app.city, NewYorkCityTables());
+    EXPECT_EQ(dir.read("Smith.cti"), cityTablesText(NewYorkCityTables()));
 }
 
 TEST_F(DialogCityTest, ClearAllLeavesTheCheckAndTheRecord) {
@@ -208,7 +208,7 @@ TEST_F(DialogCityTest, ClearAllLeavesTheCheckAndTheRecord) {
     EXPECT_EQ(d.txtCityPerBS[0], "0");
     EXPECT_EQ(d.txtCityMarExp[9], "0");
     EXPECT_EQ(boxes(), ClearedCityTables());
-    EXPECT_EQ(app().city, smithTables());
+    EXPECT_EQ(app.city, smithTables());
 }
 
 TEST_F(DialogCityTest, ReopeningWhileLoadedOnlyShows) {
@@ -220,29 +220,29 @@ TEST_F(DialogCityTest, ReopeningWhileLoadedOnlyShows) {
     openFromMenu();
     EXPECT_TRUE(d.visible);
     EXPECT_EQ(d.txtCityMinBS[1], "650");
-    EXPECT_EQ(app().city, smithTables());
+    EXPECT_EQ(app.city, smithTables());
 }
 
 TEST_F(DialogCityTest, OpeningAnotherEmployeeWithoutAFileGetsTheDefaults) {
     giveSmithAFile();
-    OpenCityTables(app());
-    EXPECT_EQ(app().city, smithTables());
+    OpenCityTables(app);
+    EXPECT_EQ(app.city, smithTables());
     EXPECT_EQ(boxes(), smithTables());
-    app().UserFile = "Brown";
-    OpenCityTables(app());
-    EXPECT_EQ(app().city, NewYorkCityTables());
+    app.UserFile = "Brown";
+    OpenCityTables(app);
+    EXPECT_EQ(app.city, NewYorkCityTables());
     EXPECT_EQ(boxes(), NewYorkCityTables());
 }
 
 TEST_F(DialogCityTest, OpeningAnEmployeeWithACorruptFile) {
     giveSmithAFile();
-    OpenCityTables(app());
-    app().UserFile = "Brown";
+    OpenCityTables(app);
+    app.UserFile = "Brown";
     writeFile("Brown.cti", "1,2,3\r\n");
-    OpenCityTables(app());
-    EXPECT_EQ(ui().messages(),
+    OpenCityTables(app);
+    EXPECT_EQ(ui.messages(),
               std::vector<std::string>{"You have corupted a file.\r\nFind file,\r\nBrown.cti\r\nand delete it."});
-    EXPECT_EQ(app().city, NewYorkCityTables());
+    EXPECT_EQ(app.city, NewYorkCityTables());
 }
 
 TEST_F(DialogCityTest, KeyFilter) {

@@ -33,10 +33,10 @@ TEST_F(LocalTaxSession, NewYorkTablesWithoutACityFile) {
     employee(true, 1000);
     calculate({"40"});
     EXPECT_EQ(cityTaxLine(), "24.03");
-    EXPECT_EQ(app().period.LocalTax.format(kFmtAmount), "24.03");
+    EXPECT_EQ(app.period.LocalTax.format(kFmtAmount), "24.03");
     // The calculation saved the tables it used, and closed the dialog.
-    EXPECT_EQ(readFile(".cti"), cityTablesText(NewYorkCityTables()));
-    EXPECT_FALSE(app().dialogCity().loaded);
+    EXPECT_EQ(dir.read(".cti"), cityTablesText(NewYorkCityTables()));
+    EXPECT_FALSE(app.dialogCity().loaded);
 
     employee(false, 500);
     calculate({"40"});
@@ -45,7 +45,7 @@ TEST_F(LocalTaxSession, NewYorkTablesWithoutACityFile) {
 
 TEST_F(LocalTaxSession, NoLocalTaxCancelledLeavesTheTaxAlone) {
     employee(true, 1000);
-    DialogCity& city = app().dialogCity();
+    DialogCity& city = app.dialogCity();
     city.show();
     city.ckNoLocalTax = 1;
     city.ckNoLocalTax_Click();
@@ -55,12 +55,12 @@ TEST_F(LocalTaxSession, NoLocalTaxCancelledLeavesTheTaxAlone) {
     // The save-all kept the tables: the next calculation still taxes.
     calculate({"40"});
     EXPECT_EQ(cityTaxLine(), "24.03");
-    EXPECT_EQ(readFile(".cti"), cityTablesText(NewYorkCityTables()));
+    EXPECT_EQ(dir.read(".cti"), cityTablesText(NewYorkCityTables()));
 }
 
 TEST_F(LocalTaxSession, NoLocalTaxSavedStopsTheTax) {
     employee(true, 1000);
-    DialogCity& city = app().dialogCity();
+    DialogCity& city = app.dialogCity();
     city.show();
     city.ckNoLocalTax = 1;
     city.ckNoLocalTax_Click();
@@ -77,12 +77,12 @@ TEST_F(LocalTaxSession, NoLocalTaxSavedStopsTheTax) {
 
 TEST_F(LocalTaxSession, NonResidentUsesItsOwnTable) {
     employee(true, 500, 1);
-    DialogNonCity& nonCity = app().dialogNonCity();
+    DialogNonCity& nonCity = app.dialogNonCity();
     nonCity.show();
     nonCity.OKButton_Click();  // the default table, saved
     calculate({"40"});
     EXPECT_EQ(cityTaxLine(), "1.90");
-    EXPECT_EQ(app().period.LocalExemption, 77.0f);
+    EXPECT_EQ(app.period.LocalExemption, 77.0f);
 
     employee(false, 250, 1);
     calculate({"40"});

@@ -27,15 +27,15 @@ struct TaxCase {
 class LocalTax : public testing::LocalFixture {
 protected:
     void setUpPeriod(Freq f, const char* status, float wages, float exemption) {
-        app().profile.BiWeekly = f == Freq::BiWeekly;
-        app().profile.Weekly = f == Freq::Weekly;
-        app().profile.StateStatus = status;
-        app().period.TaxableWages = wages;
-        app().period.LocalExemption = exemption;
-        app().period.LocalTax = NumOrText(0.0f);
+        app.profile.BiWeekly = f == Freq::BiWeekly;
+        app.profile.Weekly = f == Freq::Weekly;
+        app.profile.StateStatus = status;
+        app.period.TaxableWages = wages;
+        app.period.LocalExemption = exemption;
+        app.period.LocalTax = NumOrText(0.0f);
     }
     void expectTax(double tax, const char* shown) {
-        const NumOrText& t = app().period.LocalTax;
+        const NumOrText& t = app.period.LocalTax;
         EXPECT_TRUE(t.isSingle());
         EXPECT_NEAR(t.number(), tax, 5e-5);
         EXPECT_EQ(formatNumber(static_cast<float>(t.number()), kFmtAmount), shown);
@@ -91,31 +91,31 @@ TEST_F(LocalTax, CityTablesForResidents) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        app().city = NewYorkCityTables();
-        if (c.editTables) c.editTables(app().city);
+        app.city = NewYorkCityTables();
+        if (c.editTables) c.editTables(app.city);
         setUpPeriod(c.freq, c.status, c.taxableWages, c.localExemption);
-        GetLocalTax(app().profile, app().city, app().nonCity, app().period);
+        GetLocalTax(app.profile, app.city, app.nonCity, app.period);
         expectTax(c.expectTax, c.expectShown);
     }
 }
 
 TEST_F(LocalTax, CityWageIsTheWageAfterTheAllowance) {
-    app().city = NewYorkCityTables();
+    app.city = NewYorkCityTables();
     setUpPeriod(Freq::BiWeekly, "Single", 1000, 192.3f);
-    GetLocalTax(app().profile, app().city, app().nonCity, app().period);
-    EXPECT_FLOAT_EQ(app().period.CityWage, 807.7f);
+    GetLocalTax(app.profile, app.city, app.nonCity, app.period);
+    EXPECT_FLOAT_EQ(app.period.CityWage, 807.7f);
     setUpPeriod(Freq::Weekly, "Single", 500, 192.3f);
-    GetLocalTax(app().profile, app().city, app().nonCity, app().period);
-    EXPECT_FLOAT_EQ(app().period.CityWage, 403.85f);
-    EXPECT_FLOAT_EQ(app().period.LocalExemption, 192.3f);
+    GetLocalTax(app.profile, app.city, app.nonCity, app.period);
+    EXPECT_FLOAT_EQ(app.period.CityWage, 403.85f);
+    EXPECT_FLOAT_EQ(app.period.LocalExemption, 192.3f);
 }
 
 TEST_F(LocalTax, StaleResultNeverSurvives) {
     // With no matching row the tax is 0 even when the caller left an old one.
-    app().city = NewYorkCityTables();
+    app.city = NewYorkCityTables();
     setUpPeriod(Freq::BiWeekly, "Single", 50, 192.3f);
-    app().period.LocalTax = NumOrText(std::string("24.03"));
-    GetLocalTax(app().profile, app().city, app().nonCity, app().period);
+    app.period.LocalTax = NumOrText(std::string("24.03"));
+    GetLocalTax(app.profile, app.city, app.nonCity, app.period);
     expectTax(0, ".00");
 }
 
@@ -141,26 +141,26 @@ TEST_F(LocalTax, NonResidentTable) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        app().nonCity = DefaultNonCityTable();
-        app().profile.NonCity = 1;
+        app.nonCity = DefaultNonCityTable();
+        app.profile.NonCity = 1;
         setUpPeriod(c.freq, "Single", c.taxableWages, c.cityAllowance);
-        GetLocalTax(app().profile, app().city, app().nonCity, app().period);
-        EXPECT_FLOAT_EQ(app().period.LocalExemption, c.expectExemption);
+        GetLocalTax(app.profile, app.city, app.nonCity, app.period);
+        EXPECT_FLOAT_EQ(app.period.LocalExemption, c.expectExemption);
         expectTax(c.expectTax, c.expectShown);
     }
 }
 
 TEST_F(LocalTax, NonResidentIgnoresTheCityTables) {
-    app().nonCity = DefaultNonCityTable();
-    app().profile.NonCity = 1;
-    app().period.CityWage = 123;
+    app.nonCity = DefaultNonCityTable();
+    app.profile.NonCity = 1;
+    app.period.CityWage = 123;
     for (const CityTaxTables& city : {NewYorkCityTables(), ClearedCityTables()}) {
-        app().city = city;
-        app().city.NoLocalTax = 1;
+        app.city = city;
+        app.city.NoLocalTax = 1;
         setUpPeriod(Freq::BiWeekly, "Married", 500, 211.5f);
-        GetLocalTax(app().profile, app().city, app().nonCity, app().period);
+        GetLocalTax(app.profile, app.city, app.nonCity, app.period);
         expectTax(1.9035, "1.90");
-        EXPECT_FLOAT_EQ(app().period.CityWage, 123);
+        EXPECT_FLOAT_EQ(app.period.CityWage, 123);
     }
 }
 

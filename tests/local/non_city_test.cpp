@@ -55,7 +55,7 @@ TEST(NonCityFile, RoundTripAndHandWrittenFile) {
 
 class DialogNonCityTest : public testing::LocalFixture {
 protected:
-    DialogNonCity& dlg() { return app().dialogNonCity(); }
+    DialogNonCity& dlg() { return app.dialogNonCity(); }
     // The menu "Non City Tax".
     DialogNonCity& openFromMenu() {
         dlg().show();
@@ -64,21 +64,21 @@ protected:
 };
 
 TEST_F(DialogNonCityTest, LoadingWithoutAFileTakesTheDefaults) {
-    app().UserFile = "Nobody";
+    app.UserFile = "Nobody";
     DialogNonCity& d = openFromMenu();
     EXPECT_EQ(d.txtNonMinBi[1], "145");
     EXPECT_EQ(d.txtNonExpWk[2], "38");
     EXPECT_EQ(d.txtNonMinWk[7], "999999");
     EXPECT_EQ(d.txtNonPer, "0.0045");
-    EXPECT_EQ(app().nonCity, DefaultNonCityTable());
-    EXPECT_FALSE(exists("Nobody.nci"));
+    EXPECT_EQ(app.nonCity, DefaultNonCityTable());
+    EXPECT_FALSE(dir.has("Nobody.nci"));
 }
 
 TEST_F(DialogNonCityTest, LoadingReadsTheFileAndSaveWritesIt) {
-    app().UserFile = "Smith";
+    app.UserFile = "Smith";
     writeFile("Smith.nci", nonCityTableText(distinctTable()));
     DialogNonCity& d = openFromMenu();
-    EXPECT_EQ(app().nonCity, distinctTable());
+    EXPECT_EQ(app.nonCity, distinctTable());
     EXPECT_EQ(d.txtNonMinBi[1], "100.5");
     EXPECT_EQ(d.txtNonPer, "0.0125");
     d.txtNonExpBi[0] = "90";
@@ -88,12 +88,12 @@ TEST_F(DialogNonCityTest, LoadingReadsTheFileAndSaveWritesIt) {
     NonCityTable expected = distinctTable();
     expected.NonExpBi[0] = 90;
     expected.NonPer = 0.0045f;
-    EXPECT_EQ(app().nonCity, expected);
-    EXPECT_EQ(readFile("Smith.nci"), nonCityTableText(expected));
+    EXPECT_EQ(app.nonCity, expected);
+    EXPECT_EQ(dir.read("Smith.nci"), nonCityTableText(expected));
 }
 
 TEST_F(DialogNonCityTest, CancelOnlyHidesAndKeepsTheEdits) {
-    app().UserFile = "Smith";
+    app.UserFile = "Smith";
     DialogNonCity& d = openFromMenu();
     d.txtNonMinBi[2] = "400";
     d.cmdDefault_Click();  // "&DEFAULT" changes the boxes only
@@ -101,68 +101,68 @@ TEST_F(DialogNonCityTest, CancelOnlyHidesAndKeepsTheEdits) {
     d.CancelButton_Click();
     EXPECT_TRUE(d.loaded);
     EXPECT_FALSE(d.visible);
-    EXPECT_EQ(app().nonCity, DefaultNonCityTable());
+    EXPECT_EQ(app.nonCity, DefaultNonCityTable());
     openFromMenu();
     EXPECT_TRUE(d.visible);
     EXPECT_EQ(d.txtNonMinBi[2], "400");
-    EXPECT_EQ(app().nonCity, DefaultNonCityTable());
-    EXPECT_FALSE(exists("Smith.nci"));
+    EXPECT_EQ(app.nonCity, DefaultNonCityTable());
+    EXPECT_FALSE(dir.has("Smith.nci"));
 }
 
 TEST_F(DialogNonCityTest, DefaultRestoresEveryBox) {
-    app().UserFile = "Smith";
+    app.UserFile = "Smith";
     writeFile("Smith.nci", nonCityTableText(distinctTable()));
     DialogNonCity& d = openFromMenu();
     d.cmdDefault_Click();
-    EXPECT_EQ(app().nonCity, distinctTable());
+    EXPECT_EQ(app.nonCity, distinctTable());
     d.OKButton_Click();
-    EXPECT_EQ(readFile("Smith.nci"), kDefaultFile);
+    EXPECT_EQ(dir.read("Smith.nci"), kDefaultFile);
 }
 
 TEST_F(DialogNonCityTest, BoxThatIsNoNumberIsRefusedAtSave) {
-    app().UserFile = "Smith";
+    app.UserFile = "Smith";
     DialogNonCity& d = openFromMenu();
     d.txtNonMinWk[0] = "12";
     d.txtNonPer = "0.0.1";
     d.OKButton_Click();
-    EXPECT_EQ(ui().messages(), std::vector<std::string>{"Check your numbers\r\nNo blanks\r\nOnly numbers"});
+    EXPECT_EQ(ui.messages(), std::vector<std::string>{"Check your numbers\r\nNo blanks\r\nOnly numbers"});
     EXPECT_TRUE(d.loaded);
-    EXPECT_EQ(app().nonCity, DefaultNonCityTable());
-    EXPECT_FALSE(exists("Smith.nci"));
+    EXPECT_EQ(app.nonCity, DefaultNonCityTable());
+    EXPECT_FALSE(dir.has("Smith.nci"));
 }
 
 TEST_F(DialogNonCityTest, CorruptFileChangesNeitherRecordNorBoxes) {
-    app().UserFile = "Smith";
+    app.UserFile = "Smith";
     DialogNonCity& d = openFromMenu();
     d.txtNonMinBi[1] = "typed";
-    app().nonCity = distinctTable();
+    app.nonCity = distinctTable();
     for (const char* content : {"1,2,3,4\r\n5,6,7,8\r\n", "", "0,0,0,0\r\nx,1,2,3\r\n"}) {
-        ui().clearShown();
+        ui.clearShown();
         writeFile("Smith.nci", content);
-        LoadNonCityTable(app());
-        EXPECT_EQ(ui().messages(),
+        LoadNonCityTable(app);
+        EXPECT_EQ(ui.messages(),
                   std::vector<std::string>{"You have corupted a file.\r\nFind file,\r\nSmith.nci\r\nand delete it."});
-        EXPECT_EQ(app().nonCity, distinctTable());
+        EXPECT_EQ(app.nonCity, distinctTable());
         EXPECT_EQ(d.txtNonMinBi[1], "typed");
     }
 }
 
 TEST_F(DialogNonCityTest, OpeningAnotherEmployeeWithoutAFileGetsTheDefaults) {
-    app().UserFile = "Smith";
+    app.UserFile = "Smith";
     writeFile("Smith.nci", nonCityTableText(distinctTable()));
-    OpenNonCityTable(app());
-    EXPECT_EQ(app().nonCity, distinctTable());
-    app().UserFile = "Brown";
-    OpenNonCityTable(app());
-    EXPECT_EQ(app().nonCity, DefaultNonCityTable());
+    OpenNonCityTable(app);
+    EXPECT_EQ(app.nonCity, distinctTable());
+    app.UserFile = "Brown";
+    OpenNonCityTable(app);
+    EXPECT_EQ(app.nonCity, DefaultNonCityTable());
     EXPECT_EQ(dlg().txtNonMinBi[1], "145");
 }
 
 TEST_F(DialogNonCityTest, UnwritableFileStillClosesTheDialog) {
     DialogNonCity& d = openFromMenu();
-    app().setFolder(folder() / "gone");
+    app.setFolder(dir / "gone");
     d.OKButton_Click();
-    EXPECT_EQ(ui().messages(), std::vector<std::string>{"Check your numbers\r\nNo blanks\r\nOnly numbers"});
+    EXPECT_EQ(ui.messages(), std::vector<std::string>{"Check your numbers\r\nNo blanks\r\nOnly numbers"});
     EXPECT_FALSE(d.loaded);
 }
 

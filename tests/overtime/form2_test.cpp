@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <unistd.h>
 
 #include "common/file_io.h"
 #include "employee/profile_files.h"
 #include "overtime/form2.h"
-#include "paysheet/app.h"
 #include "paysheet/form1.h"
 #include "platform/headless/scripted_ui.h"
+#include "support/app_fixture.h"
 #include "shell/frm_date.h"
 
 namespace qv {
@@ -16,36 +15,26 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class OvertimeTrackerWindow : public ::testing::Test {
+class OvertimeTrackerWindow : public testing::AppTest {
 protected:
+    OvertimeTrackerWindow() : AppTest(Date{2018, 3, 9}, "qv_ot_") {}
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("qv_ot_" + std::to_string(::getpid()) + "_" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        app = std::make_unique<App>(ui, clock, dir);
         // The pay sheet starts first (its start-up writes the default
         // profile files), then Ann is the employee.
-        app->form1();
-        app->UserFile = "Ann";
-        app->profile.Weekly = true;
+        app.form1();
+        app.UserFile = "Ann";
+        app.profile.Weekly = true;
     }
-    void TearDown() override { fs::remove_all(dir); }
 
     void setBiWeekly() {
-        app->profile.Weekly = false;
-        app->profile.BiWeekly = true;
+        app.profile.Weekly = false;
+        app.profile.BiWeekly = true;
     }
-    Form2& f() { return app->form2(); }
-
-    fs::path dir;
-    platform::ScriptedUi ui;
-    platform::FixedClock clock{Date{2018, 3, 9}};
-    std::unique_ptr<App> app;
+    Form2& f() { return app.form2(); }
 };
 
 TEST_F(OvertimeTrackerWindow, TotalOfTheWorkedExample) {
-    openOvertimeTracker(*app);
+    openOvertimeTracker(app);
     ui.clearShown();  // the pay sheet's own start-up messages
     f().txtAnnual = "50000";
     f().txtApPercent = "10";
@@ -53,7 +42,7 @@ TEST_F(OvertimeTrackerWindow, TotalOfTheWorkedExample) {
     f().txtOT[1] = "250";
     f().txtOT[2] = "";
     f().cmdADD_Click();
-    const OvertimeTracker& ot = app->overtime;
+    const OvertimeTracker& ot = app.overtime;
     EXPECT_FLOAT_EQ(ot.OtEarned, 350);
     EXPECT_FLOAT_EQ(ot.OtMax, 5000);
     EXPECT_FLOAT_EQ(ot.OtAvail, 4650);
@@ -72,7 +61,7 @@ TEST_F(OvertimeTrackerWindow, TotalOfTheWorkedExample) {
 }
 
 TEST_F(OvertimeTrackerWindow, ReminderOnTotalButNeverOnRepaint) {
-    openOvertimeTracker(*app);
+    openOvertimeTracker(app);
     struct Case { const char* annual; const char* percent; bool remind; };
     for (Case c : {Case{"0", "0", true}, Case{"", "10", true}, Case{"50000", "", true}, Case{"50000", "0", false}}) {
         ui.clearShown();
@@ -92,16 +81,16 @@ TEST_F(OvertimeTrackerWindow, ReminderOnTotalButNeverOnRepaint) {
 }
 
 TEST_F(OvertimeTrackerWindow, ZeroSalaryWithAPercentageDoesNotDivideByZero) {
-    openOvertimeTracker(*app);
+    openOvertimeTracker(app);
     ui.clearShown();  // the pay sheet's own start-up messages
     f().txtAnnual = "0";
     f().txtApPercent = "5";
     f().txtOT[0] = "100";
     f().cmdADD_Click();
     EXPECT_TRUE(ui.messages().empty());
-    EXPECT_EQ(app->overtime.OtPercent, 0);
-    EXPECT_EQ(app->overtime.OtMax, 0);
-    EXPECT_FLOAT_EQ(app->overtime.OtAvail, -100);
+    EXPECT_EQ(app.overtime.OtPercent, 0);
+    EXPECT_EQ(app.overtime.OtMax, 0);
+    EXPECT_FLOAT_EQ(app.overtime.OtAvail, -100);
     auto use = readWholeFile(dir / "Ann.use");
     ASSERT_TRUE(use);
     for (const char* bad : {"inf", "nan", "INF", "NAN"}) EXPECT_EQ(use->find(bad), std::string::npos) << *use;
@@ -109,7 +98,7 @@ TEST_F(OvertimeTrackerWindow, ZeroSalaryWithAPercentageDoesNotDivideByZero) {
 
 TEST_F(OvertimeTrackerWindow, BiWeeklyTotalCountsTheRowOutOfSight) {
     setBiWeekly();
-    openOvertimeTracker(*app);
+    openOvertimeTracker(app);
     EXPECT_FALSE(f().secondColumnVisible);
     EXPECT_EQ(f().Width, 5055);
     f().txtAnnual = "30000";
@@ -118,19 +107,19 @@ TEST_F(OvertimeTrackerWindow, BiWeeklyTotalCountsTheRowOutOfSight) {
     f().txtOT[26] = "20";
     f().txtOT[27] = "999";  // not in use
     f().cmdADD_Click();
-    EXPECT_FLOAT_EQ(app->overtime.OtEarned, 30);
+    EXPECT_FLOAT_EQ(app.overtime.OtEarned, 30);
     EXPECT_TRUE(fileExists(dir / "Ann.ovb"));
     EXPECT_FALSE(fileExists(dir / "Ann.ovw"));
 }
 
 TEST_F(OvertimeTrackerWindow, OpeningShowsThePaySheetAndSuggestsASalary) {
-    Form1& sheet = app->form1();
+    Form1& sheet = app.form1();
     sheet.ensureLoaded();
     sheet.txtWeek = "3/9/2018";
     sheet.lbOverT = "45.00";
-    app->overtime.OtWeekEnd[3] = "1/26/2018";
-    app->overtime.OtAmount[3] = "12.5";
-    openOvertimeTracker(*app);
+    app.overtime.OtWeekEnd[3] = "1/26/2018";
+    app.overtime.OtAmount[3] = "12.5";
+    openOvertimeTracker(app);
     EXPECT_TRUE(f().visible);
     EXPECT_EQ(f().Caption, "OverTime Percentage");
     EXPECT_EQ(f().lbWk, "3/9/2018");
@@ -144,12 +133,12 @@ TEST_F(OvertimeTrackerWindow, OpeningShowsThePaySheetAndSuggestsASalary) {
     EXPECT_EQ(f().Width, 7725);
     // Open again: the boxes as the user left them.
     f().txtOT[3] = "13";
-    openOvertimeTracker(*app);
+    openOvertimeTracker(app);
     EXPECT_EQ(f().txtOT[3], "13");
 }
 
 TEST_F(OvertimeTrackerWindow, NewWeekShiftsTheRowsUp) {
-    openOvertimeTracker(*app);
+    openOvertimeTracker(app);
     for (int i = 0; i < 53; ++i) {
         f().Text1[static_cast<std::size_t>(i)] = "d" + std::to_string(i);
         f().txtOT[static_cast<std::size_t>(i)] = std::to_string(i);
@@ -163,7 +152,7 @@ TEST_F(OvertimeTrackerWindow, NewWeekShiftsTheRowsUp) {
 }
 
 TEST_F(OvertimeTrackerWindow, UndoReturnsToTheLastTotalAndBackSavesAndCloses) {
-    openOvertimeTracker(*app);
+    openOvertimeTracker(app);
     f().txtAnnual = "40000";
     f().txtApPercent = "5";
     f().txtOT[0] = "100";
@@ -180,7 +169,7 @@ TEST_F(OvertimeTrackerWindow, UndoReturnsToTheLastTotalAndBackSavesAndCloses) {
     f().Text1[1] = "2/2/2018";
     f().cmdClose_Click();
     EXPECT_FALSE(f().loaded);
-    EXPECT_EQ(app->overtime.OtAmount[1], "75");
+    EXPECT_EQ(app.overtime.OtAmount[1], "75");
     App other(ui, clock, dir);
     other.UserFile = "Ann";
     other.profile.Weekly = true;
@@ -190,7 +179,7 @@ TEST_F(OvertimeTrackerWindow, UndoReturnsToTheLastTotalAndBackSavesAndCloses) {
 }
 
 TEST_F(OvertimeTrackerWindow, ClearAllForANewEmployee) {
-    openOvertimeTracker(*app);
+    openOvertimeTracker(app);
     f().txtAnnual = "0";
     f().txtOT[4] = "30";
     f().Text1[4] = "x";
@@ -199,9 +188,9 @@ TEST_F(OvertimeTrackerWindow, ClearAllForANewEmployee) {
     EXPECT_EQ(f().txtApPercent, "0");
     EXPECT_EQ(f().txtOT[4], "0");
     EXPECT_EQ(f().Text1[4], "");
-    EXPECT_EQ(app->overtime.AnnualSalary, 11440);
-    EXPECT_EQ(app->overtime.OtMax, 0);
-    EXPECT_EQ(app->overtime.OtAvail, 0);
+    EXPECT_EQ(app.overtime.AnnualSalary, 11440);
+    EXPECT_EQ(app.overtime.OtMax, 0);
+    EXPECT_EQ(app.overtime.OtAvail, 0);
     EXPECT_EQ(f().lbMax, "$.00");
 }
 
@@ -218,8 +207,8 @@ TEST_F(OvertimeTrackerWindow, KeyboardMovesAndInputRules) {
         {true, B::WeekEnd, 7, Form2::kKeyRight, B::Amount, 7},  {true, B::WeekEnd, 7, Form2::kKeyLeft, B::None, 0},
     };
     for (const Move& m : moves) {
-        app->profile.Weekly = m.weekly;
-        app->profile.BiWeekly = !m.weekly;
+        app.profile.Weekly = m.weekly;
+        app.profile.BiWeekly = !m.weekly;
         f().gotFocus(B::None);
         if (m.key == Form2::kKeyEnter) {
             char k = '\r';
@@ -257,10 +246,10 @@ TEST_F(OvertimeTrackerWindow, KeyboardMovesAndInputRules) {
 }
 
 TEST_F(OvertimeTrackerWindow, WeekEndingPickerWritesOnlyItsRow) {
-    openOvertimeTracker(*app);
+    openOvertimeTracker(app);
     f().Text1[12] = "1/5/2018";
     f().Text1_Click(12);
-    FrmDate& picker = app->frmDate();
+    FrmDate& picker = app.frmDate();
     ASSERT_TRUE(picker.visible);
     EXPECT_EQ(picker.DTPicker1, (Date{2018, 1, 5}));
     EXPECT_EQ(picker.cmdOKCaption(), "&OK");

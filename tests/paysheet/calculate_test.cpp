@@ -14,8 +14,8 @@ using Calculation = testing::PaySheetSession;
 TEST_F(Calculation, StraightTimeAndOvertime) {
     editProfile([](EmployeeProfile& p) { p.HourRate = 10; });
     calculate({"40", "", "", "2"});
-    EXPECT_EQ(app().period.TotalOt, 30.0f);
-    EXPECT_EQ(app().period.GrossPay, 430.0f);
+    EXPECT_EQ(app.period.TotalOt, 30.0f);
+    EXPECT_EQ(app.period.GrossPay, 430.0f);
     EXPECT_EQ(sheet().lbGross, "$430.00");
     EXPECT_EQ(sheet().lbOverT, "$30.00");
     // The boxes that held 0 are empty again, the others keep their text.
@@ -26,28 +26,28 @@ TEST_F(Calculation, StraightTimeAndOvertime) {
 
 TEST_F(Calculation, RateZeroPaysTheDefaultRate) {
     calculate({"10"});
-    EXPECT_EQ(app().period.PayRate, 7.5f);
-    EXPECT_EQ(app().period.GrossPay, 75.0f);
+    EXPECT_EQ(app.period.PayRate, 7.5f);
+    EXPECT_EQ(app.period.GrossPay, 75.0f);
 }
 
 TEST_F(Calculation, EmptyDashAndPointCountAsZeroAndAreEmptiedAfterwards) {
     calculate({"-", ".", "", " "});
-    EXPECT_EQ(app().period.GrossPay, 0.0f);
-    EXPECT_EQ(app().period.NetPay, 0.0f);
+    EXPECT_EQ(app.period.GrossPay, 0.0f);
+    EXPECT_EQ(app.period.NetPay, 0.0f);
     EXPECT_EQ(sheet().lbGross, "");  // taxable wages of exactly 0 show no gross
     for (const auto& box : sheet().txtAmount) EXPECT_EQ(box, "");
-    EXPECT_TRUE(ui().messages().empty());
+    EXPECT_TRUE(ui.messages().empty());
 }
 
 TEST_F(Calculation, PlainOrDoubleOvertime) {
     editProfile([](EmployeeProfile& p) { p.HourRate = 10; });
     calculate({"", "", "3"});
-    EXPECT_EQ(app().period.TotalOt, 30.0f);  // 3 hours at the rate
+    EXPECT_EQ(app.period.TotalOt, 30.0f);  // 3 hours at the rate
     sheet().opt1x = false;
     sheet().opt2x = true;
     calculate({"", "", "3"});
-    EXPECT_EQ(app().period.TotalOt, 60.0f);  // 6 hours at the rate
-    EXPECT_EQ(app().period.GrossPay, 60.0f);
+    EXPECT_EQ(app.period.TotalOt, 60.0f);  // 6 hours at the rate
+    EXPECT_EQ(app.period.GrossPay, 60.0f);
 }
 
 TEST_F(Calculation, TipsAreTaxedButNotPaidOut) {
@@ -56,38 +56,38 @@ TEST_F(Calculation, TipsAreTaxedButNotPaidOut) {
         p.TipsRate = 2;
     });
     calculate({"40"});
-    const float netWithout = app().period.NetPay;
-    const float taxesWithout = static_cast<float>(app().period.TaxDeduct.number());
+    const float netWithout = app.period.NetPay;
+    const float taxesWithout = static_cast<float>(app.period.TaxDeduct.number());
     calculate({"40", "", "", "", "", "", "", "10"});
-    EXPECT_EQ(app().period.GrossPay, 420.0f);
+    EXPECT_EQ(app.period.GrossPay, 420.0f);
     EXPECT_EQ(sheet().lbTips, "$20.00");
-    EXPECT_GT(app().period.TaxDeduct.number(), taxesWithout);
+    EXPECT_GT(app.period.TaxDeduct.number(), taxesWithout);
     // Net pay loses the extra taxes on the tips and gains nothing.
-    EXPECT_NEAR(app().period.NetPay, netWithout - (app().period.TaxDeduct.number() - taxesWithout), 0.001);
+    EXPECT_NEAR(app.period.NetPay, netWithout - (app.period.TaxDeduct.number() - taxesWithout), 0.001);
 }
 
 TEST_F(Calculation, DollarAmountIsAddedInCurrency) {
     calculate({"", "", "", "", "", "", "123.4567"});
-    EXPECT_EQ(app().period.Addit, Currency::fromUnits(1234567));
-    EXPECT_EQ(app().period.GrossPay, 123.4567f);  // gross pay is not rounded to cents
+    EXPECT_EQ(app.period.Addit, Currency::fromUnits(1234567));
+    EXPECT_EQ(app.period.GrossPay, 123.4567f);  // gross pay is not rounded to cents
 }
 
 TEST_F(Calculation, NotANumberChangesNothing) {
     editProfile([](EmployeeProfile& p) { p.HourRate = 10; });
     calculate({"40"});
-    const auto filesBefore = filesIn(folder());
-    const float gross = app().period.GrossPay;
+    const auto filesBefore = filesIn(dir);
+    const float gross = app.period.GrossPay;
     const std::string net = sheet().lbNet;
     for (const char* bad : {"1.2.3", "1-2", "4 0"}) {
-        ui().clearShown();
+        ui.clearShown();
         calculate({"40", bad});
-        ASSERT_EQ(ui().messages().size(), 1u) << bad;
-        EXPECT_EQ(ui().messages()[0], "You have entered a NON numerial.");
+        ASSERT_EQ(ui.messages().size(), 1u) << bad;
+        EXPECT_EQ(ui.messages()[0], "You have entered a NON numerial.");
         EXPECT_EQ(sheet().txtAmount[0], "40");
         EXPECT_EQ(sheet().txtAmount[1], bad);
-        EXPECT_EQ(app().period.GrossPay, gross);
+        EXPECT_EQ(app.period.GrossPay, gross);
         EXPECT_EQ(sheet().lbNet, net);
-        EXPECT_EQ(filesIn(folder()), filesBefore);
+        EXPECT_EQ(filesIn(dir), filesBefore);
     }
 }
 
@@ -98,11 +98,11 @@ TEST_F(Calculation, FederalExemptWithholdsNothingEvenTheAdditional) {
         p.Weekly = true;
     });
     calculate({"40"});
-    const float withAdditional = app().period.FedTax;
+    const float withAdditional = app.period.FedTax;
     EXPECT_GT(withAdditional, 5.0f);
     editProfile([](EmployeeProfile& p) { p.FedExempt = 1; });
     calculate({"40"});
-    EXPECT_EQ(app().period.FedTax, 0.0f);
+    EXPECT_EQ(app.period.FedTax, 0.0f);
     EXPECT_EQ(sheet().lbTaxDed[0], ".00");
 }
 
@@ -115,10 +115,10 @@ TEST_F(Calculation, BiWeeklyFederalAllowanceIsTwiceTheTable) {
         p.BiWeekly = true;
     });
     calculate({"80"});
-    const FederalTables tables = parseFederalTables(readFile("Federal18.dtt"));
+    const FederalTables tables = parseFederalTables(dir.read("Federal18.dtt"));
     EXPECT_GT(tables.FedAllowSingle[2], 0.0f);
-    EXPECT_EQ(app().period.FedAllow, tables.FedAllowSingle[2] * 2);
-    EXPECT_EQ(app().period.FedWages, 800.0f - app().period.FedAllow);
+    EXPECT_EQ(app.period.FedAllow, tables.FedAllowSingle[2] * 2);
+    EXPECT_EQ(app.period.FedWages, 800.0f - app.period.FedAllow);
 }
 
 TEST_F(Calculation, AnyStatusOtherThanSingleTakesTheMarriedAllowance) {
@@ -129,10 +129,10 @@ TEST_F(Calculation, AnyStatusOtherThanSingleTakesTheMarriedAllowance) {
         p.Weekly = true;
     });
     calculate({"40"});
-    const float married = app().period.FedAllow;
+    const float married = app.period.FedAllow;
     editProfile([](EmployeeProfile& p) { p.FedStatus = "Married"; });
     calculate({"40"});
-    EXPECT_EQ(married, app().period.FedAllow);
+    EXPECT_EQ(married, app.period.FedAllow);
     EXPECT_GT(married, 0.0f);
 }
 
@@ -142,10 +142,10 @@ TEST_F(Calculation, HealthInsuranceAbovePayWithholdsNoNegativeTax) {
         p.HealthIns = 500;
     });
     calculate({"10"});
-    EXPECT_EQ(app().period.SocSec, 0.0f);
-    EXPECT_EQ(app().period.Medicare, 0.0f);
-    EXPECT_GE(app().period.LocalTax.number(), 0.0);
-    EXPECT_GE(app().period.StateTax.number(), 0.0);
+    EXPECT_EQ(app.period.SocSec, 0.0f);
+    EXPECT_EQ(app.period.Medicare, 0.0f);
+    EXPECT_GE(app.period.LocalTax.number(), 0.0);
+    EXPECT_GE(app.period.StateTax.number(), 0.0);
 }
 
 TEST_F(Calculation, SameInputsGiveTheSameResultTwice) {
@@ -167,7 +167,7 @@ TEST_F(Calculation, ClearEmptiesTheSheetAndSetsToday) {
     for (const auto& line : sheet().lbTaxDed) EXPECT_EQ(line, "");
     EXPECT_EQ(sheet().lbNet, "");
     EXPECT_EQ(sheet().lbGross, "");
-    EXPECT_EQ(app().period.GrossPay, 0.0f);
+    EXPECT_EQ(app.period.GrossPay, 0.0f);
     EXPECT_EQ(sheet().txtWeek, "6/1/2018");
 }
 
@@ -192,7 +192,7 @@ protected:
     }
     // Types into the state settings and presses SAVE.
     void stateSettings(const char* adjustment, int roundState) {
-        DialogState& d = app().dialogState();
+        DialogState& d = app.dialogState();
         d.show();
         d.txtStateAdj = adjustment;
         d.ckRoundOff = roundState;
@@ -203,11 +203,11 @@ protected:
 TEST_F(StateAndLocal, GenericTableBiWeeklyAndWeekly) {
     employee(true);
     calculate({"40"});  // 400 bi-weekly, allowance 284.6
-    EXPECT_EQ(app().period.StateWage, sgl(ext(400.0f) - ext(284.6f)));
+    EXPECT_EQ(app.period.StateWage, sgl(ext(400.0f) - ext(284.6f)));
     EXPECT_EQ(sheet().lbTaxDed[3], "4.62");
     employee(false);
     calculate({"20"});  // 200 weekly, allowance halved
-    EXPECT_EQ(app().period.StateWage, sgl(ext(200.0f) - ext(284.6f) / 2));
+    EXPECT_EQ(app.period.StateWage, sgl(ext(200.0f) - ext(284.6f) / 2));
     EXPECT_EQ(sheet().lbTaxDed[3], "2.31");
 }
 
@@ -229,7 +229,7 @@ TEST_F(StateAndLocal, AdjustmentFloorAndRoundState) {
         stateSettings(c.adjustment, c.round);
         calculate({"40"});
         EXPECT_EQ(sheet().lbTaxDed[3], c.shown) << c.adjustment << " round " << c.round;
-        EXPECT_GE(app().period.StateTax.number(), 0.0);
+        EXPECT_GE(app.period.StateTax.number(), 0.0);
     }
 }
 
@@ -251,8 +251,8 @@ TEST_F(StateAndLocal, CafeteriaPlanLowersStateWagesFromTheFirstCalculation) {
         p.CafeDeductState = 1;
     });
     calculate({"40"});
-    EXPECT_EQ(app().period.CafeState, 50.0f);
-    EXPECT_EQ(app().period.StateWage, sgl(ext(400.0f) - ext(284.6f) - 50));
+    EXPECT_EQ(app.period.CafeState, 50.0f);
+    EXPECT_EQ(app.period.StateWage, sgl(ext(400.0f) - ext(284.6f) - 50));
     EXPECT_EQ(sheet().lbCafe, "50.00");
 }
 

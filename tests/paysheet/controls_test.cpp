@@ -82,29 +82,29 @@ protected:
         form.ensureLoaded();
         scribble(form, table);
         form.unload();
-        F designed(app());
+        F designed(app);
         EXPECT_EQ(firstDifference(form, designed, table), "");
     }
 };
 
 TEST_F(ControlTables, EveryFormNamesEachControlOnceAndUnloadRestoresTheDesign) {
-    check(app().form1(), "Form1");
-    check(app().frmTaxInfo(), "frmTaxInfo");
-    check(app().frmSaveUser(), "frmSaveUser");
-    check(app().dialogState(), "DialogState");
-    check(app().dialogCity(), "DialogCity");
-    check(app().dialogNonCity(), "DialogNonCity");
-    check(app().dialogHeader(), "DialogHeader");
-    check(app().dialogVac(), "DialogVac");
-    check(app().mdiForm1(), "MDIForm1");
-    check(app().frmYear(), "frmYear");
-    check(app().frmYearTot(), "frmYearTot");
-    check(app().frmChecks(), "frmChecks");
-    check(app().dlgPrintSet(), "dlgPrintSet");
-    check(app().form2(), "Form2");
-    check(app().frmDateMain(), "frmDateMain");
-    check(app().frmDate(), "frmDate");
-    check(app().frmAboutSpcl(), "frmAboutSpcl");
+    check(app.form1(), "Form1");
+    check(app.frmTaxInfo(), "frmTaxInfo");
+    check(app.frmSaveUser(), "frmSaveUser");
+    check(app.dialogState(), "DialogState");
+    check(app.dialogCity(), "DialogCity");
+    check(app.dialogNonCity(), "DialogNonCity");
+    check(app.dialogHeader(), "DialogHeader");
+    check(app.dialogVac(), "DialogVac");
+    check(app.mdiForm1(), "MDIForm1");
+    check(app.frmYear(), "frmYear");
+    check(app.frmYearTot(), "frmYearTot");
+    check(app.frmChecks(), "frmChecks");
+    check(app.dlgPrintSet(), "dlgPrintSet");
+    check(app.form2(), "Form2");
+    check(app.frmDateMain(), "frmDateMain");
+    check(app.frmDate(), "frmDate");
+    check(app.frmAboutSpcl(), "frmAboutSpcl");
 }
 
 TEST_F(ControlTables, ThePaySheetMenusKeepTheirOrderAndRules) {

@@ -32,7 +32,7 @@ protected:
     // Every file of the folder with its content.
     std::map<std::string, std::string> snapshot() {
         std::map<std::string, std::string> out;
-        for (const std::string& name : filesIn(folder())) out[name] = readFile(name);
+        for (const std::string& name : filesIn(dir)) out[name] = dir.read(name);
         return out;
     }
 };
@@ -47,15 +47,15 @@ TEST_F(NothingLost, ARefusedCalculationWritesNothing) {
         SCOPED_TRACE(c.amount);
         if (c.gross) editProfile([](EmployeeProfile& p) { p.HourRate = 1e9f; });
         const auto before = snapshot();
-        ui().clearShown();
+        ui.clearShown();
         EXPECT_EQ(add({c.amount}), CalcOutcome::Refused);
-        EXPECT_EQ(ui().messages(), std::vector<std::string>{std::string(kNonNumeric)});
+        EXPECT_EQ(ui.messages(), std::vector<std::string>{std::string(kNonNumeric)});
         EXPECT_EQ(snapshot(), before);
     }
 }
 
 TEST_F(NothingLost, AnAdjustmentBeyondASingleIsRefused) {
-    DialogState& d = app().dialogState();
+    DialogState& d = app.dialogState();
     d.ensureLoaded();
     d.txtStateAdj = std::string(40, '9');
     const auto before = snapshot();
@@ -65,15 +65,15 @@ TEST_F(NothingLost, AnAdjustmentBeyondASingleIsRefused) {
 
 TEST_F(NothingLost, FailuresOnTheWayMakeTheCalculationIncomplete) {
     ASSERT_EQ(add({"40"}), CalcOutcome::Done);
-    std::filesystem::rename(folder() / "Federal18.dtt", folder() / "kept.dtt");
+    std::filesystem::rename(dir / "Federal18.dtt", dir / "kept.dtt");
     EXPECT_EQ(add({"40"}), CalcOutcome::Incomplete);
-    std::filesystem::rename(folder() / "kept.dtt", folder() / "Federal18.dtt");
+    std::filesystem::rename(dir / "kept.dtt", dir / "Federal18.dtt");
     EXPECT_EQ(add({"40"}), CalcOutcome::Done);
 
     editProfile([](EmployeeProfile& p) { p.FedExemptions = "12"; });
-    ui().clearShown();
+    ui.clearShown();
     EXPECT_EQ(add({"40"}), CalcOutcome::Incomplete);
-    EXPECT_EQ(ui().messages(), std::vector<std::string>{std::string(kExemptionsOutOfRange)});
+    EXPECT_EQ(ui.messages(), std::vector<std::string>{std::string(kExemptionsOutOfRange)});
 }
 
 TEST_F(NothingLost, DamagedFilesAreKeptAsideBeforeTheSave) {
@@ -85,33 +85,33 @@ TEST_F(NothingLost, DamagedFilesAreKeptAsideBeforeTheSave) {
         std::string content;
     } cases[] = {
         {".use", "350,5000\r\n"},                     // short
-        {".sta", readFile(".sta") + "extra"},          // no final line end
+        {".sta", dir.read(".sta") + "extra"},          // no final line end
         {".cti", "\"0,0,.0205,0,0,.0205\r\n"},        // a lost quote
         {".and", std::string(2 * 1024 * 1024, '1')},  // beyond the size limit
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        writeFile(folder() / c.name, c.content);
-        ui().clearShown();
+        writeFile(dir / c.name, c.content);
+        ui.clearShown();
         EXPECT_EQ(add({"40"}), CalcOutcome::Incomplete);
-        EXPECT_TRUE(bytesOf(folder() / (std::string(c.name) + ".damaged")) == c.content);
+        EXPECT_TRUE(bytesOf(dir / (std::string(c.name) + ".damaged")) == c.content);
         bool told = false;
-        for (const auto& m : ui().messages())
+        for (const auto& m : ui.messages())
             if (m.find(std::string(c.name) + ".damaged") != std::string::npos) told = true;
         EXPECT_TRUE(told) << "the user is told where the file went";
         // The next calculation reads the file the save wrote.
         EXPECT_EQ(add({"40"}), CalcOutcome::Done);
     }
     // A second damage of the same file keeps both copies.
-    writeFile(folder() / ".sta", "x\r\n");
+    writeFile(dir / ".sta", "x\r\n");
     EXPECT_EQ(add({"40"}), CalcOutcome::Incomplete);
-    EXPECT_EQ(readFile(".sta.damaged.2"), "x\r\n");
+    EXPECT_EQ(dir.read(".sta.damaged.2"), "x\r\n");
 }
 
 TEST_F(NothingLost, AYearBeyondTheCurrencyRangeIsReportedNotWrapped) {
-    YearLedger& l = app().ledger;
+    YearLedger& l = app.ledger;
     for (int i = 0; i < 53; ++i) l.rows[static_cast<std::size_t>(i)].YrGross = 9e14f;
-    app().profile.Weekly = true;
+    app.profile.Weekly = true;
     EXPECT_FALSE(recomputeYearSums(l, true));
     EXPECT_GE(l.TotGross.units(), 0) << "a sum never wraps round";
 }

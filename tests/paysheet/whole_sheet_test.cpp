@@ -32,7 +32,7 @@ protected:
     // row in both state tables, no allowances, and no local tax.
     void settings(const std::function<void(DialogState&)>& insurance) {
         sheet().mnuStateTax_Click();
-        DialogState& d = app().dialogState();
+        DialogState& d = app.dialogState();
         d.cmdClearAll_Click();
         d.txtStateMinBS[0] = d.txtStateMinBM[0] = "0";
         d.txtStatePerBS[0] = d.txtStatePerBM[0] = ".05";
@@ -42,7 +42,7 @@ protected:
         if (insurance) insurance(d);
         d.OKButton_Click();
         sheet().mnuCityTax_Click();
-        DialogCity& c = app().dialogCity();
+        DialogCity& c = app.dialogCity();
         c.setNoLocalTax(1);
         c.OKButton_Click();
     }
@@ -153,7 +153,7 @@ TEST_F(WholeSheet, EveryLineOfHandWorkedSheets) {
         EXPECT_EQ(sheet().lbTaxes, s.taxes);
         EXPECT_EQ(sheet().lbDeduct, s.deductions);
         EXPECT_EQ(sheet().lbNet, s.net);
-        EXPECT_TRUE(ui().messages().empty());
+        EXPECT_TRUE(ui.messages().empty());
     }
 }
 

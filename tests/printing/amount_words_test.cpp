@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "platform/headless/scripted_ui.h"
-#include "paysheet/app.h"
 #include "printing/amount_words.h"
 #include "printing/frm_checks.h"
+#include "support/app_fixture.h"
 
 namespace qv {
 namespace {
@@ -63,9 +62,8 @@ TEST(AmountInWords, NegativeOrNoNumberIsZero) {
 }
 
 TEST(CheckWindow, FillsFromProfileAndNetPay) {
-    platform::ScriptedUi ui;
-    platform::FixedClock clock({2018, 12, 7});
-    App app(ui, clock, std::filesystem::temp_directory_path());
+    testing::HeadlessApp program({2018, 12, 7}, "qv_check_window_");
+    App& app = program.app;
     app.profile.EmpName = "John Smith";
     app.profile.EmpAddress = "12 Elm Street";
     app.profile.EmpCityStateZip = "Salem, OR 97301";

@@ -5,9 +5,9 @@
 
 #include "common/file_io.h"
 #include "ledger/year_ledger.h"
-#include "paysheet/app.h"
 #include "paysheet/form1.h"
 #include "platform/headless/scripted_ui.h"
+#include "support/app_fixture.h"
 #include "platform/headless/text_printer.h"
 #include "printing/golden.h"
 #include "printing/ledger_print.h"
@@ -18,27 +18,23 @@ namespace {
 
 // The print commands as the user runs them, on an App whose pay sheet shows
 // a calculated week.
-class PrintCommands : public ::testing::Test {
+class PrintCommands : public testing::AppTest {
 protected:
+    PrintCommands() : AppTest(Date{2018, 12, 7}, "qv_printcmd_") {}
     void SetUp() override {
-        dir = std::filesystem::temp_directory_path() /
-              ("qv_printcmd_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-        app = std::make_unique<App>(ui, clock, dir);
-        app->printer = &printer;
-        Form1& f = app->form1();
+        app.printer = &printer;
+        Form1& f = app.form1();
         f.ensureLoaded();
         ui.clearShown();
-        app->UserFile = "JSMITH";
-        app->profile.Weekly = true;
-        app->profile.HourRate = 15.5f;
-        app->profile.DedName5 = "CrUnion";
-        app->period.PayRate = 15.5f;
-        app->period.StrHrs = 40;
-        app->period.StrPay = 620;
-        app->period.GrossPay = 620;
-        app->period.NetPay = 480.25f;
+        app.UserFile = "JSMITH";
+        app.profile.Weekly = true;
+        app.profile.HourRate = 15.5f;
+        app.profile.DedName5 = "CrUnion";
+        app.period.PayRate = 15.5f;
+        app.period.StrHrs = 40;
+        app.period.StrPay = 620;
+        app.period.GrossPay = 620;
+        app.period.NetPay = 480.25f;
         f.txtAmount = {"40", "", "", "", "", "", "", ""};
         f.txtWeek = "12/7/2018";
         f.lbTaxDed = {"50.00", "38.44", "8.99", "20.00", "5.00", ".00", ".00", ".00", ".00", ".00", "17.32"};
@@ -47,7 +43,6 @@ protected:
         f.lbDeduct = "$17.32";
         f.lbNet = "$480.25";
     }
-    void TearDown() override { std::filesystem::remove_all(dir); }
 
     // The line of the last printed page that begins with `start` (after blanks).
     std::string lineStarting(const std::string& start) {
@@ -56,12 +51,7 @@ protected:
                 return l;
         return {};
     }
-
-    platform::ScriptedUi ui;
-    platform::FixedClock clock{{2018, 12, 7}};
     platform::TextPrinter printer;
-    std::filesystem::path dir;
-    std::unique_ptr<App> app;
 };
 
 // Printing reloads the year file, and the YTD figures are the file's: gross
@@ -77,12 +67,12 @@ TEST_F(PrintCommands, YtdFiguresAreTheReloadedYearFile) {
 
     for (bool postedButNotSaved : {false, true}) {
         SCOPED_TRACE(postedButNotSaved ? "an unsaved posting in memory" : "nothing in memory");
-        app->ledger = YearLedger{};
+        app.ledger = YearLedger{};
         if (postedButNotSaved) {
-            app->ledger.rows[0] = saved.rows[0];
-            app->ledger.rows[1] = unsaved;
+            app.ledger.rows[0] = saved.rows[0];
+            app.ledger.rows[1] = unsaved;
         }
-        ASSERT_TRUE(PrintText(*app));
+        ASSERT_TRUE(PrintText(app));
         const std::string ytd = lineStarting("YTD  ");
         // Columns 30, 50, 65 and 85: gross, taxes (SDI among them), deductions, net.
         EXPECT_EQ(ytd.substr(29, 7), "500.00 ") << ytd;
@@ -92,36 +82,36 @@ TEST_F(PrintCommands, YtdFiguresAreTheReloadedYearFile) {
         EXPECT_EQ(lineStarting("State Disability Ins").substr(114, 4), "2.50") << lineStarting("State Disability Ins");
     }
     // Empty amount boxes were filled with "0" and print as ".00".
-    EXPECT_EQ(app->form1().txtAmount[1], "0");
+    EXPECT_EQ(app.form1().txtAmount[1], "0");
     EXPECT_EQ(lineStarting("Regular2 Earning").substr(49, 3), ".00");
 }
 
 TEST_F(PrintCommands, CancelledPrinterChoicePrintsNothing) {
     ui.answerPrinter(false);
-    printPayStubCommand(*app);
+    printPayStubCommand(app);
     ui.answerPrinter(true).answerPrinter(false);  // the second choice, inside the print
-    printPayStubCommand(*app);
+    printPayStubCommand(app);
     EXPECT_TRUE(printer.documents().empty());
     EXPECT_TRUE(ui.messages().empty());
 }
 
 // Absurd inputs that overflow a stub value: a clear message, no page.
 TEST_F(PrintCommands, OverflowReportsAndPrintsNothing) {
-    app->profile.HourRate = 3e38f;
-    app->period.Avas = 10;
-    EXPECT_FALSE(PrintText(*app));
+    app.profile.HourRate = 3e38f;
+    app.period.Avas = 10;
+    EXPECT_FALSE(PrintText(app));
     EXPECT_TRUE(printer.documents().empty());
     ASSERT_EQ(ui.messages().size(), 1u);
     EXPECT_NE(ui.messages()[0].find("too large"), std::string::npos);
 }
 
 TEST_F(PrintCommands, LedgerPrintLandscape) {
-    app->heading = {"Acme Widgets, Inc.", "100 Commerce Way", "Salem, OR 97301", "93-1234567"};
-    app->ledger.rows[0] = LedgerRow{"11/30/2018", 40, 30, 7, 15, 4, 25, 0, 12, 0, 0, 10, 0, 46.5f, 500, 356.25f, 1.5f, 0.5f, 0};
-    app->ledger.rows[1] = LedgerRow{"12/7/2018", 50, 38.44f, 8.99f, 20, 5, 25, 0, 12, 0, 0, 17.32f, 0, 0, 620, 443.25f, 0, 0, 0};
-    app->ledger.rows[2].YrFed = -0.5f;  // a correction, printed with its sign
-    ASSERT_TRUE(recomputeYearSums(app->ledger, true));
-    PrintYr(*app);
+    app.heading = {"Acme Widgets, Inc.", "100 Commerce Way", "Salem, OR 97301", "93-1234567"};
+    app.ledger.rows[0] = LedgerRow{"11/30/2018", 40, 30, 7, 15, 4, 25, 0, 12, 0, 0, 10, 0, 46.5f, 500, 356.25f, 1.5f, 0.5f, 0};
+    app.ledger.rows[1] = LedgerRow{"12/7/2018", 50, 38.44f, 8.99f, 20, 5, 25, 0, 12, 0, 0, 17.32f, 0, 0, 620, 443.25f, 0, 0, 0};
+    app.ledger.rows[2].YrFed = -0.5f;  // a correction, printed with its sign
+    ASSERT_TRUE(recomputeYearSums(app.ledger, true));
+    PrintYr(app);
     ASSERT_EQ(printer.documents().size(), 1u);
     EXPECT_TRUE(printer.documents()[0].landscape);
     const auto& page = printer.documents()[0].pages.at(0);

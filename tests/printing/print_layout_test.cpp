@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "paysheet/app.h"
 #include "paysheet/form1.h"
 #include "platform/headless/scripted_ui.h"
+#include "support/app_fixture.h"
 #include "platform/headless/text_printer.h"
 #include "printing/check_print.h"
 #include "printing/dlg_print_set.h"
@@ -80,25 +80,20 @@ TEST(CheckLayout, FaceAndTwoStubCopies) {
 
 // Where the date and the words land for each offset choice, printed
 // through the offset dialog as the user does it.
-class CheckOffsets : public ::testing::Test {
+class CheckOffsets : public testing::AppTest {
 protected:
+    CheckOffsets() : AppTest(Date{2018, 12, 7}, "qv_offsets_") {}
     void SetUp() override {
-        dir = std::filesystem::temp_directory_path() /
-              ("qv_offsets_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-        app = std::make_unique<App>(ui, clock, dir);
-        app->printer = &printer;
-        app->form1().ensureLoaded();  // the pay sheet starts first, as in the program
-        app->profile.EmpName = "John Smith";
-        app->period.NetPay = 502.01f;
+        app.printer = &printer;
+        app.form1().ensureLoaded();  // the pay sheet starts first, as in the program
+        app.profile.EmpName = "John Smith";
+        app.period.NetPay = 502.01f;
     }
-    void TearDown() override { std::filesystem::remove_all(dir); }
 
     // Lines of the check printed with these drop-down choices.
     std::vector<std::string> printWith(const std::string& horz, const std::string& vert) {
-        app->frmChecks().show();
-        DlgPrintSet& d = app->dlgPrintSet();
+        app.frmChecks().show();
+        DlgPrintSet& d = app.dlgPrintSet();
         d.show();
         d.cboHorz = horz;
         d.cboVert = vert;
@@ -113,12 +108,7 @@ protected:
         while (n < static_cast<int>(lines.size()) && lines[n].empty()) ++n;
         return n;
     }
-
-    platform::ScriptedUi ui;
-    platform::FixedClock clock{{2018, 12, 7}};
     platform::TextPrinter printer;
-    std::filesystem::path dir;
-    std::unique_ptr<App> app;
 };
 
 TEST_F(CheckOffsets, VerticalChoiceGivesBlankLinesBeforeTheDate) {
@@ -142,8 +132,8 @@ TEST_F(CheckOffsets, HorizontalMinusFiveMovesDateAndWords) {
 // Apply keeps the offsets with the employee's profile (and the dialog open);
 // Cancel keeps nothing; the next opening shows what was applied.
 TEST_F(CheckOffsets, ApplySavesWithTheProfileAndCancelDoesNot) {
-    app->UserFile = "JSMITH";
-    DlgPrintSet& d = app->dlgPrintSet();
+    app.UserFile = "JSMITH";
+    DlgPrintSet& d = app.dlgPrintSet();
     d.show();
     EXPECT_EQ(d.cboHorz, "0");
     EXPECT_EQ(d.cboVert, "0");
@@ -156,7 +146,7 @@ TEST_F(CheckOffsets, ApplySavesWithTheProfileAndCancelDoesNot) {
     d.cboHorz = "+4";
     d.cmdCancel_Click();
     EXPECT_FALSE(d.loaded);
-    app->profile.CheckHorz = 0;  // the opening reloads the profile from its files
+    app.profile.CheckHorz = 0;  // the opening reloads the profile from its files
     d.show();
     EXPECT_EQ(d.cboHorz, "-2");
     EXPECT_EQ(d.cboVert, "3");
@@ -164,7 +154,7 @@ TEST_F(CheckOffsets, ApplySavesWithTheProfileAndCancelDoesNot) {
     // A typed text beyond the list is held to its range, never stored as is.
     d.cboHorz = "1e40";
     d.cmdApply_Click();
-    EXPECT_EQ(app->profile.CheckHorz, 5.0f);
+    EXPECT_EQ(app.profile.CheckHorz, 5.0f);
 }
 
 }  // namespace

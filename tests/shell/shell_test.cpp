@@ -14,10 +14,10 @@ using Shell = testing::EmployeeSession;
 using platform::HelpTopic;
 
 TEST_F(Shell, PayDatePickerWritesEveryChangeAtOnce) {
-    Form1& sheet = app->form1();
+    Form1& sheet = app.form1();
     sheet.txtWeek = "12/8/2017";
     sheet.txtWeek_Click();
-    FrmDateMain& picker = app->frmDateMain();
+    FrmDateMain& picker = app.frmDateMain();
     ASSERT_TRUE(picker.visible);
     EXPECT_EQ(picker.cmdOKCaption(), "Ok");
     EXPECT_EQ(picker.DTPicker1, (Date{2017, 12, 8}));
@@ -36,8 +36,8 @@ TEST_F(Shell, PayDatePickerWritesEveryChangeAtOnce) {
 }
 
 TEST_F(Shell, PickerOffersOnlyItsRange) {
-    Form1& sheet = app->form1();
-    FrmDateMain& picker = app->frmDateMain();
+    Form1& sheet = app.form1();
+    FrmDateMain& picker = app.frmDateMain();
     struct Case {
         const char* what;
         Date today;
@@ -75,8 +75,8 @@ TEST_F(Shell, PickerOffersOnlyItsRange) {
 }
 
 TEST_F(Shell, AboutShowsTheVersion) {
-    app->form1().mnuAbout_Click();
-    FrmAboutSpcl& about = app->frmAboutSpcl();
+    app.form1().mnuAbout_Click();
+    FrmAboutSpcl& about = app.frmAboutSpcl();
     EXPECT_TRUE(about.visible);
     EXPECT_EQ(about.lblVersion, "Version 18.0.0");
     EXPECT_EQ(FrmAboutSpcl::kBrand, "VORNAXEL");
@@ -88,25 +88,25 @@ class Help : public Shell {
 protected:
     void SetUp() override {
         Shell::SetUp();
-        app->helpViewer = &viewer;
+        app.helpViewer = &viewer;
         shipped = dir / "shipped";
         std::filesystem::create_directories(shipped / "help");
-        writeFile("shipped/help/Qvhelp.html", "<html>shipped</html>");
+        dir.write("shipped/help/Qvhelp.html", "<html>shipped</html>");
     }
     platform::RecordingHelpViewer viewer;
     std::filesystem::path shipped;
 };
 
 TEST_F(Help, TheWorkingFolderCopyComesFirstThenTheShippedOne) {
-    app->dataFolder = shipped;
-    app->form1().mnuHelp_Click();
-    writeFile("Qvhelp.html", "<html>local</html>");
-    app->form1().mnuHelp_Click();
+    app.dataFolder = shipped;
+    app.form1().mnuHelp_Click();
+    dir.write("Qvhelp.html", "<html>local</html>");
+    app.form1().mnuHelp_Click();
     // Open has moved the working folder to one without a copy.
     const auto other = dir / "other";
     std::filesystem::create_directories(other);
-    app->setFolder(other);
-    app->form1().mnuHelp_Click();
+    app.setFolder(other);
+    app.form1().mnuHelp_Click();
     ASSERT_EQ(viewer.requests().size(), 3u);
     EXPECT_EQ(viewer.requests()[0].file, shipped / "help" / "Qvhelp.html");
     EXPECT_EQ(viewer.requests()[1].file, dir / "Qvhelp.html");
@@ -117,12 +117,12 @@ TEST_F(Help, TheWorkingFolderCopyComesFirstThenTheShippedOne) {
 
 TEST_F(Help, NoDocumentOrNoViewerIsSaid) {
     // No copy in the folder and no known shipped files.
-    EXPECT_FALSE(showHelp(*app, HelpTopic::Default));
+    EXPECT_FALSE(showHelp(app, HelpTopic::Default));
     ASSERT_EQ(ui.messages().size(), 1u);
     EXPECT_NE(ui.messages()[0].find("Qvhelp.html"), std::string::npos);
-    app->dataFolder = shipped;
-    app->helpViewer = nullptr;
-    EXPECT_FALSE(showHelp(*app, HelpTopic::Default));
+    app.dataFolder = shipped;
+    app.helpViewer = nullptr;
+    EXPECT_FALSE(showHelp(app, HelpTopic::Default));
     ASSERT_EQ(ui.messages().size(), 2u);
     EXPECT_NE(ui.messages()[1].find("no help viewer"), std::string::npos);
     EXPECT_TRUE(viewer.requests().empty());

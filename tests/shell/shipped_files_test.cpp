@@ -12,6 +12,7 @@
 
 #include "common/file_io.h"
 #include "shell/shipped_files.h"
+#include "support/app_fixture.h"
 
 namespace qv {
 namespace {
@@ -39,16 +40,8 @@ private:
 class ShippedFiles : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = fs::temp_directory_path() /
-                ("qv_shipped_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
-                 std::to_string(::getpid()));
-        fs::remove_all(root_);
         fs::create_directories(shipped());
         write(shipped() / "Federal18.dtt", "shipped tables\r\n");
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(root_, ec);
     }
     fs::path shipped() const { return root_ / "share"; }
     static void write(const fs::path& p, const std::string& content) {
@@ -60,7 +53,7 @@ protected:
         ::stat(p.c_str(), &st);
         return st.st_mode & 07777;
     }
-    fs::path root_;
+    testing::TempFolder root_{"qv_shipped_"};
 };
 
 TEST_F(ShippedFiles, PrepareWorkingFolder) {

@@ -69,7 +69,7 @@ TEST_F(StateDialog, ABoxClearedByTheUserComesBackAsItsDefault) {
     d.OKButton_Click();
     EXPECT_FLOAT_EQ(app.state.StateAmtBS[1], 13.08f);
     EXPECT_FLOAT_EQ(app.state.SDIPercent, 0.0f);
-    EXPECT_TRUE(exists("Emp.sta"));
+    EXPECT_TRUE(dir.has("Emp.sta"));
     EXPECT_FALSE(d.loaded);
 }
 
@@ -87,7 +87,7 @@ TEST_F(StateDialog, SaveWithABoxThatIsNoNumberChangesNothing) {
         d.OKButton_Click();
         ASSERT_EQ(ui.messages().size(), 1u);
         EXPECT_EQ(ui.messages()[0], "You have entered a NON numerial.");
-        EXPECT_FALSE(exists("Emp.sta"));
+        EXPECT_FALSE(dir.has("Emp.sta"));
         EXPECT_TRUE(d.loaded);  // the dialog stays open
         // No field reaches the record, so no later save writes half an edit.
         EXPECT_EQ(app.state, before);
@@ -104,13 +104,13 @@ TEST_F(StateDialog, MakeDefaultWithABoxThatIsNoNumberStops) {
     d.cmdMkDefault_Click();
     EXPECT_EQ(app.state, before);
     EXPECT_EQ(ui.messages(), std::vector<std::string>{"You have entered a NON numerial."});
-    EXPECT_FALSE(exists("Emp.sta"));
-    EXPECT_FALSE(exists(".sta"));
+    EXPECT_FALSE(dir.has("Emp.sta"));
+    EXPECT_FALSE(dir.has(".sta"));
 }
 
 TEST_F(StateDialog, NoStateTaxThenCancelKeepsTheRecordAndTheFile) {
     writeEmployee("Emp", 0.05f);
-    const std::string before = readFile("Emp.sta");
+    const std::string before = dir.read("Emp.sta");
     DialogState& d = open();
     d.ckOregon = 1;
     d.setCheck(d.ckNoStateTax, 1);
@@ -126,7 +126,7 @@ TEST_F(StateDialog, NoStateTaxThenCancelKeepsTheRecordAndTheFile) {
     EXPECT_FLOAT_EQ(app.state.StatePerBS[0], 0.05f);
     // A save of the employee before the dialog is opened again keeps the tables.
     ASSERT_TRUE(SaveStateFile(app));
-    EXPECT_EQ(readFile("Emp.sta"), before);
+    EXPECT_EQ(dir.read("Emp.sta"), before);
     EXPECT_EQ(open().txtStatePerBS[0], "0.05");
 }
 
@@ -165,8 +165,8 @@ TEST_F(StateDialog, MakeDefaultWritesTheDefaultFileAndKeepsTheEmployee) {
     EXPECT_EQ(app.UserFile, "Emp");
     EXPECT_FALSE(d.loaded);
     // The employee is saved first; the default write leaves its file alone.
-    const std::string employee = readFile("Emp.sta");
-    EXPECT_EQ(readFile(".sta"), employee);
+    const std::string employee = dir.read("Emp.sta");
+    EXPECT_EQ(dir.read(".sta"), employee);
     EXPECT_NE(employee.find(".06,"), std::string::npos);
 
     // "Get Default" reads it back for another employee.
@@ -175,7 +175,7 @@ TEST_F(StateDialog, MakeDefaultWritesTheDefaultFileAndKeepsTheEmployee) {
     EXPECT_EQ(n.txtStatePerBS[0], "0.04");
     n.cmdGetDefault_Click();
     EXPECT_EQ(n.txtStatePerBS[0], "0.06");
-    EXPECT_FALSE(exists("New.sta"));  // nothing is saved until SAVE
+    EXPECT_FALSE(dir.has("New.sta"));  // nothing is saved until SAVE
 }
 
 TEST_F(StateDialog, GetDefaultWithoutADefaultFileChangesNoTable) {
@@ -300,7 +300,9 @@ TEST_F(StateDialog, MethodBoxPressedWithTheMouseClearsTheOthers) {
         for (const StateMethodRow& m : kStateMethods) EXPECT_EQ(d.methodBox(m.box), m.box == c.box ? 1 : 0);
         EXPECT_EQ(d.ckNoStateTax, 0);
         EXPECT_EQ(d.ckRoundOff, c.roundAfter < 0 ? 1 : c.roundAfter);
-        if (c.box != MB::Utah) EXPECT_EQ(d.ckSpouseVisible, c.spouseShown);  // Utah's preset hides it again
+        if (c.box != MB::Utah) {
+            EXPECT_EQ(d.ckSpouseVisible, c.spouseShown);  // Utah's preset hides it again
+        }
         EXPECT_EQ(app.form1().ckLouisPriorVisible, c.louisPrior);
         EXPECT_EQ(d.LabelVisible[19], c.biweeklyLabels);
         // A second press unchecks the box.
@@ -332,7 +334,7 @@ TEST_F(StateDialog, TwoMethodFlagsSavedAreBothStored) {
     d.OKButton_Click();
     EXPECT_EQ(app.state.UseOregon, 1);
     EXPECT_EQ(app.state.UseMass, 1);
-    const std::string text = readFile("Emp.sta");
+    const std::string text = dir.read("Emp.sta");
     EXPECT_NE(text.find(",1,1,0,0\r\n"), std::string::npos);  // Mass, Oregon, Kentucky, Missouri
 }
 

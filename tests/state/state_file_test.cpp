@@ -29,7 +29,7 @@ using StateFile = StateFixture;
 
 TEST_F(StateFile, HandWrittenFileLoadsToTheRecordAndSavesBackByteForByte) {
     app.UserFile = "Hand";
-    writeFile("Hand.sta", fixtureText());
+    dir.write("Hand.sta", fixtureText());
     LoadStateFile(app);
 
     const StateTaxSettings& s = app.state;
@@ -69,7 +69,7 @@ TEST_F(StateFile, HandWrittenFileLoadsToTheRecordAndSavesBackByteForByte) {
 
     app.UserFile = "Copy";
     ASSERT_TRUE(SaveStateFile(app));
-    EXPECT_EQ(readFile("Copy.sta"), fixtureText());
+    EXPECT_EQ(dir.read("Copy.sta"), fixtureText());
 }
 
 TEST_F(StateFile, RoundTripKeepsSevenDigitValues) {
@@ -147,7 +147,7 @@ TEST_F(StateFile, UnreadableFilesShowTheCorruptMessageAndKeepLaterFields) {
         app.profile.FedAddL = 3;
         app.state.UseAriz = 0;
         app.state.UseMissouri = 1;
-        writeFile("Bad.sta", c.content);
+        dir.write("Bad.sta", c.content);
         LoadStateFile(app);
         ASSERT_EQ(ui.messages().size(), 1u);
         EXPECT_EQ(ui.messages()[0], "You have corupted a file.\r\nFind file,\r\nBad.sta\r\nand delete it.");
@@ -187,23 +187,23 @@ TEST_F(StateFile, MissingFileChangesNoTableButSetsTheMethodBoxes) {
 
 TEST_F(StateFile, DefaultFileIsTheEmptyBaseName) {
     app.UserFile = "Emp";
-    writeFile("Emp.sta", fixtureText());
+    dir.write("Emp.sta", fixtureText());
     EXPECT_TRUE(StateFileExists(app, "Emp.sta"));
     EXPECT_FALSE(StateFileExists(app, ".sta"));
     app.UserFile.clear();
     ASSERT_TRUE(SaveStateFile(app));
-    EXPECT_TRUE(exists(".sta"));
+    EXPECT_TRUE(dir.has(".sta"));
 }
 
 TEST_F(StateFile, FailedWriteShowsTheMessageAndKeepsTheOldFile) {
     app.UserFile = "Emp";
-    writeFile("Emp.sta", "old");
+    dir.write("Emp.sta", "old");
     // A folder that does not exist cannot take the temporary file.
     app.UserFile = "missing_folder/Emp";
     EXPECT_FALSE(SaveStateFile(app));
     ASSERT_EQ(ui.messages().size(), 1u);
     EXPECT_EQ(ui.messages()[0], "Check your numbers\r\nNo blanks\r\nOnly numbers");
-    EXPECT_EQ(readFile("Emp.sta"), "old");
+    EXPECT_EQ(dir.read("Emp.sta"), "old");
 }
 
 }  // namespace

@@ -7,9 +7,6 @@
 #include <QTest>
 #include <QWidget>
 
-#include <unistd.h>
-
-#include <atomic>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -19,13 +16,14 @@
 #include "paysheet/app.h"
 #include "paysheet/form1.h"
 #include "platform/headless/scripted_ui.h"
+#include "support/temp_folder.h"
 
 namespace qv::testing {
 
 class ViewSession {
 public:
     explicit ViewSession(platform::Ui* ui = nullptr)
-        : folder_(makeFolder()), clock_(Date{2018, 6, 1}),
+        : folder_("quorvane_views_"), clock_(Date{2018, 6, 1}),
           app_(ui ? *ui : static_cast<platform::Ui&>(scripted_), clock_, folder_) {
         std::filesystem::copy_file(std::filesystem::path(QUORVANE_DATA) / "Federal18.dtt",
                                    folder_ / "Federal18.dtt");
@@ -33,17 +31,13 @@ public:
         gui::addAllViews(*desktop_);
         desktop_->start();
     }
-    ~ViewSession() {
-        desktop_.reset();
-        std::error_code ec;
-        std::filesystem::remove_all(folder_, ec);
-    }
+    ~ViewSession() { desktop_.reset(); }
 
     App& app() { return app_; }
     Form1& sheet() { return app_.form1(); }
     gui::Desktop& desktop() { return *desktop_; }
     platform::ScriptedUi& ui() { return scripted_; }
-    const std::filesystem::path& folder() const { return folder_; }
+    const std::filesystem::path& folder() const { return folder_.path(); }
 
     // Runs a command of the pay sheet as its menu does and answers `form`,
     // the window it opens.
@@ -65,15 +59,7 @@ public:
     }
 
 private:
-    static std::filesystem::path makeFolder() {
-        static std::atomic<int> n{0};
-        auto f = std::filesystem::temp_directory_path() /
-                 ("quorvane_views_" + std::to_string(::getpid()) + "_" + std::to_string(n++));
-        std::filesystem::create_directories(f);
-        return f;
-    }
-
-    std::filesystem::path folder_;
+    TempFolder folder_;
     platform::ScriptedUi scripted_;
     platform::FixedClock clock_;
     App app_;

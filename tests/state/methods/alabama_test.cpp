@@ -35,33 +35,33 @@ TEST_F(Alabama, WorkedExamples) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         employee(c.pay, c.stateStatus, c.dependents);
-        app().profile.FedStatus = c.fedStatus;
+        app.profile.FedStatus = c.fedStatus;
         resetPeriod();
-        app().period.GrossPay = c.gross;
-        app().period.FedTax = c.fedTax;
+        app.period.GrossPay = c.gross;
+        app.period.FedTax = c.fedTax;
         run(GetAlabama, c.dependents);
         EXPECT_NEAR(stateTax(), c.expected, 5e-5);
-        EXPECT_TRUE(app().period.StateTax.isDouble()) << "Alabama keeps its tax as a double";
+        EXPECT_TRUE(app.period.StateTax.isDouble()) << "Alabama keeps its tax as a double";
     }
 }
 
 TEST_F(Alabama, WorkedExampleShowsAs3534) {
     employee(Pay::BiWeekly, "Single", 1);
-    app().profile.FedStatus = "Single";
+    app.profile.FedStatus = "Single";
     resetPeriod();
-    app().period.GrossPay = 1000;
-    app().period.FedTax = 100;
+    app.period.GrossPay = 1000;
+    app.period.FedTax = 100;
     run(GetAlabama, 1);
     EXPECT_EQ(stateTaxCents(), "35.34");
 }
 
 TEST_F(Alabama, NeitherFrequencyUsesTheWeeklyAmounts) {
     employee(Pay::Weekly, "Single", 1);
-    app().profile.FedStatus = "Single";
-    app().profile.Weekly = false;
+    app.profile.FedStatus = "Single";
+    app.profile.Weekly = false;
     resetPeriod();
-    app().period.GrossPay = 500;
-    app().period.FedTax = 50;
+    app.period.GrossPay = 500;
+    app.period.FedTax = 50;
     run(GetAlabama, 1);
     EXPECT_NEAR(stateTax(), 17.6681, 5e-5);
 }
@@ -78,17 +78,6 @@ TEST_F(Alabama, PresetZeroesAndLocksEveryTableBox) {
         EXPECT_FALSE(d.txtStateSgExpEnabled[r]);
         EXPECT_FALSE(d.txtStateMarExpEnabled[r]);
         EXPECT_EQ(d.Label27[r], std::to_string(r));
-    }
-}
-
-TEST_F(Alabama, OddCountsDoNotCrash) {
-    employee(Pay::BiWeekly, "Single", 0);
-    app().profile.FedStatus = "Single";
-    for (int n : {-1, 100, 32767, -32768}) {
-        resetPeriod();
-        app().period.GrossPay = 1000;
-        run(GetAlabama, n);
-        EXPECT_TRUE(std::isfinite(stateTax())) << n;
     }
 }
 

@@ -30,8 +30,8 @@ TEST_F(Iowa, WorkedExamples) {
         employee(c.pay, "Single", c.allowances);
         applyPreset(&DialogState::IowaSet);
         resetPeriod();
-        app().period.TaxableWages = c.wages;
-        app().period.FedTax = c.fedTax;
+        app.period.TaxableWages = c.wages;
+        app.period.FedTax = c.fedTax;
         run(GetIowaTax, c.allowances);
         EXPECT_NEAR(stateTax(), c.expected, 5e-4);
     }
@@ -40,13 +40,13 @@ TEST_F(Iowa, WorkedExamples) {
 TEST_F(Iowa, BracketsIncludeTheirUpperBound) {
     employee(Pay::BiWeekly, "Single", 0);
     applyPreset(&DialogState::IowaSet);
-    app().state.StateSgExp.fill(0);
-    app().state.StateMarExp.fill(0);
+    app.state.StateSgExp.fill(0);
+    app.state.StateMarExp.fill(0);
     const std::pair<float, double> cases[] = {{50, 0.18}, {100, 0.54}, {2250, 142.18}, {3000, 209.53}};
     for (const auto& [wage, expected] : cases) {
         resetPeriod();
-        app().period.TaxableWages = wage;
-        app().period.FedTax = 0;
+        app.period.TaxableWages = wage;
+        app.period.FedTax = 0;
         run(GetIowaTax, 0);
         EXPECT_NEAR(stateTax(), expected, 1e-4) << wage;
     }
@@ -84,17 +84,6 @@ TEST_F(Iowa, PresetFillsStandardAndCreditAndSetsRoundState) {
         EXPECT_EQ(d.Label[14], "Standard");
         EXPECT_EQ(d.Label[15], "Credit");
         EXPECT_EQ(d.ckRoundOff, 1);
-    }
-}
-
-TEST_F(Iowa, OddCountsDoNotCrash) {
-    employee(Pay::BiWeekly, "Single", 2);
-    applyPreset(&DialogState::IowaSet);
-    for (int n : {-1, 10, -32768}) {
-        resetPeriod();
-        app().period.TaxableWages = 1200;
-        run(GetIowaTax, n);
-        EXPECT_TRUE(std::isfinite(stateTax())) << n;
     }
 }
 

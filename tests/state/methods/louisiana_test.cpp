@@ -45,11 +45,11 @@ TEST_F(Louisiana, WorkedExamples) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         counts(c.pay, c.personal, c.dependents);
-        app().period.GrossPay = c.gross;
+        app.period.GrossPay = c.gross;
         run(GetLouisianaTax);
         EXPECT_NEAR(stateTax(), c.current, 5e-4) << "current formula";
         resetPeriod();
-        app().period.GrossPay = c.gross;
+        app.period.GrossPay = c.gross;
         run(GetLouisianaPriorTax);
         EXPECT_NEAR(stateTax(), c.prior, 5e-4) << "formula before July 1";
     }
@@ -57,14 +57,14 @@ TEST_F(Louisiana, WorkedExamples) {
 
 TEST_F(Louisiana, WorkedExampleShowsAs2567) {
     counts(Pay::BiWeekly, "1", "0");
-    app().period.GrossPay = 1000;
+    app.period.GrossPay = 1000;
     run(GetLouisianaTax);
     EXPECT_EQ(stateTaxCents(), "25.67");
 }
 
 TEST_F(Louisiana, ThreePersonalExemptionsHaveNoCurrentFormula) {
     counts(Pay::BiWeekly, "3", "0");
-    app().period.GrossPay = 1000;
+    app.period.GrossPay = 1000;
     run(GetLouisianaTax);
     EXPECT_EQ(stateTax(), 0);
 }
@@ -73,8 +73,8 @@ TEST_F(Louisiana, PresetTurnsTheAllowanceTableIntoTwoCounts) {
     employee(Pay::BiWeekly, "Single", 0);
     dialog().txtStateMinBS[0] = "12";
     dialog().txtStateAmtBS[0] = "3";
-    app().state.StateSgExp[0] = 5;  // more than 2 personal exemptions
-    app().state.StateMarExp[0] = 4;
+    app.state.StateSgExp[0] = 5;  // more than 2 personal exemptions
+    app.state.StateMarExp[0] = 4;
     dialog().LouisianaSet();
     const DialogState& d = dialog();
     EXPECT_EQ(d.Label[14], "Personal");
@@ -101,8 +101,8 @@ TEST_F(Louisiana, PresetTurnsTheAllowanceTableIntoTwoCounts) {
 
 TEST_F(Louisiana, DependentsAreCappedAtSix) {
     employee(Pay::BiWeekly, "Single", 0);
-    app().state.StateSgExp[0] = 1;
-    app().state.StateMarExp[0] = 9;
+    app.state.StateSgExp[0] = 1;
+    app.state.StateMarExp[0] = 9;
     dialog().LouisianaSet();
     EXPECT_EQ(dialog().txtStateSgExp[0], "1");
     EXPECT_EQ(dialog().txtStateMarExp[0], "6");
@@ -111,7 +111,7 @@ TEST_F(Louisiana, DependentsAreCappedAtSix) {
 TEST_F(Louisiana, HugeCountsDoNotCrash) {
     for (const char* typed : {"99999999999999999999", "-99999999999999999999", "340000000000000000000000000000000000000"}) {
         counts(Pay::BiWeekly, "1", typed);
-        app().period.GrossPay = 1000;
+        app.period.GrossPay = 1000;
         run(GetLouisianaTax);
         EXPECT_TRUE(std::isfinite(stateTax())) << typed;
         run(GetLouisianaPriorTax);

@@ -31,10 +31,10 @@ TEST_F(NorthCarolina, WorkedExamples) {
         SCOPED_TRACE(c.what);
         employee(c.pay, c.status, c.exemptions);
         applyPreset(&DialogState::NCSet);
-        app().state.CalAllow = c.calAllow;
+        app.state.CalAllow = c.calAllow;
         resetPeriod();
         pickAllowance();
-        app().period.TaxableWages = c.wages;
+        app.period.TaxableWages = c.wages;
         run(GetNCTax);
         EXPECT_NEAR(stateTax(), c.expected, 5e-4);
     }
@@ -45,9 +45,9 @@ TEST_F(NorthCarolina, WorkedExampleShowsAs5029) {
     applyPreset(&DialogState::NCSet);
     resetPeriod();
     pickAllowance();
-    app().period.TaxableWages = 1000;
+    app.period.TaxableWages = 1000;
     run(GetNCTax);
-    EXPECT_FLOAT_EQ(app().period.StateWage, 903.85f);
+    EXPECT_FLOAT_EQ(app.period.StateWage, 903.85f);
     EXPECT_EQ(stateTaxCents(), "50.29");
 }
 

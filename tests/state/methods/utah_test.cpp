@@ -35,8 +35,8 @@ TEST_F(Utah, WorkedExamples) {
         applyPreset(&DialogState::UtahSet);
         resetPeriod();
         pickAllowance();
-        app().period.TaxableWages = c.wages;
-        app().period.CafeState = c.cafe;
+        app.period.TaxableWages = c.wages;
+        app.period.CafeState = c.cafe;
         run(GetUtahTax);
         EXPECT_NEAR(stateTax(), c.expected, 5e-4);
     }
@@ -47,9 +47,9 @@ TEST_F(Utah, TopRowClearsTheAllowanceUntilTheDriverPicksItAgain) {
     applyPreset(&DialogState::UtahSet);
     resetPeriod();
     pickAllowance();
-    app().period.TaxableWages = 2000;
+    app.period.TaxableWages = 2000;
     run(GetUtahTax);
-    EXPECT_EQ(app().period.StateExemption, 0);
+    EXPECT_EQ(app.period.StateExemption, 0);
 }
 
 TEST_F(Utah, PresetWritesCreditsForTheFrequencyAndHidesSpouseWorks) {

@@ -35,10 +35,10 @@ TEST_F(Wisconsin, WorkedExamples) {
         SCOPED_TRACE(c.what);
         employee(c.pay, c.status, c.exemptions);
         applyPreset(c.preset);
-        app().state.CalAllow = c.calAllow;
+        app.state.CalAllow = c.calAllow;
         resetPeriod();
         pickAllowance();
-        app().period.TaxableWages = c.wages;
+        app.period.TaxableWages = c.wages;
         run(GetWisconsinTax);
         EXPECT_NEAR(stateTax(), c.expected, 5e-4);
     }
@@ -49,7 +49,7 @@ TEST_F(Wisconsin, BothBoxesRunTwiceWithTheSameResult) {
     applyPreset(&DialogState::WisconsinAprilSet);
     resetPeriod();
     pickAllowance();
-    app().period.TaxableWages = 1000;
+    app.period.TaxableWages = 1000;
     run(GetWisconsinTax);
     run(GetWisconsinTax);
     EXPECT_NEAR(stateTax(), 39.0241, 5e-4);
@@ -58,10 +58,10 @@ TEST_F(Wisconsin, BothBoxesRunTwiceWithTheSameResult) {
 TEST_F(Wisconsin, NeitherFrequencyTakesOnlyHalfTheCredit) {
     employee(Pay::BiWeekly, "Single", 2);
     applyPreset(&DialogState::WisconsinAprilSet);
-    app().profile.BiWeekly = false;
+    app.profile.BiWeekly = false;
     resetPeriod();
     pickAllowance();
-    app().period.TaxableWages = 1000;
+    app.period.TaxableWages = 1000;
     run(GetWisconsinTax);
     EXPECT_NEAR(stateTax(), -0.85, 1e-6);
 }
