@@ -188,7 +188,15 @@ float roundCents(float v) {
 double roundCents(double v) { return convertNumber(formatNumber(v, kFmtAmount)).value_or(0.0); }
 
 std::string fileNumber(float v) { return fileText(toDecimal(v, 7), 7); }
-std::string fileNumber(double v) { return fileText(toDecimal(v, 15), 15); }
+std::string fileNumber(double v) {
+    Decimal d = toDecimal(v, 15);
+    // The largest doubles round at 15 digits to a text beyond the largest
+    // double, which no reader takes back: such a value is written one unit of
+    // its last digit nearer zero. The last digit is never 0 (zeros are
+    // trimmed), so this never borrows.
+    if (std::isinf(std::strtod(fileText(d, 15).c_str(), nullptr))) --d.digits.back();
+    return fileText(d, 15);
+}
 std::string fileNumber(Currency v) { return fileText(currencyDecimal(v), 19); }
 
 std::string plainNumber(float v) {

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <optional>
+#include <string>
 
 #include "common/format.h"
 #include "common/numbers.h"
@@ -21,6 +24,20 @@ TEST(NumberTextEdges, ReaderSignsExponentsAndRange) {
     EXPECT_FALSE(convertNumber("1e400").has_value());
     EXPECT_FALSE(convertNumber("-1e400").has_value());
     EXPECT_EQ(valueOf("1e400"), 0.0);
+}
+
+// A double so large that its 15 digits round past the largest double is
+// written a last digit nearer zero: every finite double reads back.
+TEST(NumberTextEdges, LargestDoublesReadBack) {
+    const double max = std::numeric_limits<double>::max();
+    for (double v : {max, -max, std::nextafter(max, 0.0), 1.797693134862315e308}) {
+        const std::string text = fileNumber(v);
+        const std::optional<double> back = convertNumber(text);
+        ASSERT_TRUE(back.has_value()) << text;
+        EXPECT_NEAR(*back / v, 1.0, 1e-14) << text;
+    }
+    EXPECT_EQ(fileNumber(max), "1.79769313486231E+308");
+    EXPECT_EQ(fileNumber(1e308), "1E+308");
 }
 
 TEST(NumberTextEdges, DigitsRoundAtTheLastPlace) {
