@@ -18,8 +18,9 @@ std::optional<float> singleOf(long double v) {
 
 std::optional<Currency> Currency::checkedFromDouble(long double v) {
     if (!std::isfinite(v)) return std::nullopt;
-    // nearbyintl rounds half to even in the default rounding mode.
-    const long double units = std::nearbyintl(v * 10000.0L);
+    // rintl rounds half to even in the default rounding mode, as nearbyintl
+    // does, without saving and restoring the floating-point environment.
+    const long double units = std::rintl(v * 10000.0L);
     // 2^63 is exactly representable; anything from it on is out of range.
     constexpr long double kLimit = 9223372036854775808.0L;
     if (units >= kLimit || units < -kLimit) return std::nullopt;
@@ -147,6 +148,6 @@ bool isNumberOrBlank(std::string_view text) {
     return true;
 }
 
-long double roundWholeEven(long double v) { return std::nearbyintl(v); }
+long double roundWholeEven(long double v) { return std::rintl(v); }
 
 }  // namespace qv
