@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "state/methods/method_support.h"
 #include "state/state_methods.h"
 
 namespace qv {
@@ -81,7 +82,10 @@ constexpr Rates kWeeklyMarriedRates{19.23, 115.38, 0.3846, 3.846};
 }  // namespace
 
 void GetAlabama(const StateMethodInput& in, PayPeriod& p) {
-    const int n = in.profile.StateExemptions;
+    // A count from a hand-edited file is taken as the nearest of 0 to 9
+    // dependents, as every method reads its allowance entry: a negative count
+    // must not raise the tax.
+    const int n = methods::entryFor(in.profile.StateExemptions);
     const EmployeeProfile& e = in.profile;
     // Anything but bi-weekly pay is computed with the weekly amounts.
     const bool biWeekly = e.BiWeekly;
