@@ -30,8 +30,7 @@ std::optional<float> rateOf(const std::string& text) {
 std::optional<int> exemptionsOf(const std::string& text) {
     if (text.find_first_not_of(" \t") == std::string::npos) return 0;
     auto v = convertNumber(text);
-    if (!v || *v < 0 || *v > 9 || *v != static_cast<int>(*v)) return std::nullopt;
-    return static_cast<int>(*v);
+    return v ? allowanceEntry(*v) : std::nullopt;
 }
 
 bool isBlank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }

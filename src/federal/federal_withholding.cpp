@@ -33,10 +33,9 @@ void searchTables(const EmployeeProfile& e, const FedTable& biWeekly, const FedT
 }  // namespace
 
 float FederalAllowance(const FederalTables& tables, const EmployeeProfile& profile) {
-    const double n = valueOf(profile.FedExemptions);
     float allow = 0;
-    if (n >= 0 && n <= 9 && n == std::floor(n)) {
-        const auto i = static_cast<std::size_t>(n);
+    if (const auto n = allowanceEntry(valueOf(profile.FedExemptions))) {
+        const auto i = static_cast<std::size_t>(*n);
         allow = profile.FedStatus == "Single" ? tables.FedAllowSingle[i] : tables.FedAllowMarried[i];
     }
     if (profile.BiWeekly) allow = sgl(ext(allow) * 2);

@@ -34,9 +34,8 @@ bool loadFederal(App& app) {
 // An exemption count outside 0 to 9 picks no allowance: the period is taxed
 // without one, which the user must be told.
 bool exemptionsInRange(App& app) {
-    auto inRange = [](double n) { return n >= 0 && n <= 9 && n == static_cast<int>(n); };
-    const bool fed = app.profile.FedExempt == 1 || inRange(valueOf(app.profile.FedExemptions));
-    return fed && inRange(app.profile.StateExemptions);
+    const bool fed = app.profile.FedExempt == 1 || allowanceEntry(valueOf(app.profile.FedExemptions));
+    return fed && allowanceEntry(app.profile.StateExemptions);
 }
 
 // Every calculation runs on what was last saved: each settings dialog runs

@@ -3,12 +3,20 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "common/num_or_text.h"
 #include "common/numbers.h"
 
 namespace qv {
+
+// The entry an exemption count picks in an allowance table: a whole number
+// from 0 to 9 picks its own entry, anything else none.
+inline std::optional<int> allowanceEntry(double count) {
+    if (!(count >= 0 && count <= 9) || count != static_cast<int>(count)) return std::nullopt;
+    return static_cast<int>(count);
+}
 
 struct EmployeeProfile {
     float HourRate = 0;

@@ -20,13 +20,6 @@ struct GrossSum {
     void add(long double v) { add(Currency::checkedFromDouble(v)); }
 };
 
-// An allowance count from 0 to 9; anything else picks no table entry.
-bool allowanceIndex(double n, int& index) {
-    if (n < 0 || n > 9 || n != static_cast<int>(n)) return false;
-    index = static_cast<int>(n);
-    return true;
-}
-
 }  // namespace
 
 bool grossPay(const PayRecords& r, bool overtimeVariesDouble, PayPeriod& p) {
@@ -36,10 +29,9 @@ bool grossPay(const PayRecords& r, bool overtimeVariesDouble, PayPeriod& p) {
     // Any status other than "Single" takes the married amounts, as it takes
     // the married tables. The federal allowance is doubled for bi-weekly pay.
     p.FedAllow = FederalAllowance(r.federal, e);
-    int n = 0;
-    if (allowanceIndex(e.StateExemptions, n)) {
+    if (const auto n = allowanceEntry(e.StateExemptions)) {
         const bool single = e.StateStatus == "Single";
-        const auto k = static_cast<std::size_t>(n);
+        const auto k = static_cast<std::size_t>(*n);
         p.StateExemption = single ? r.state.StateSgExp[k] : r.state.StateMarExp[k];
         p.LocalExemption = single ? r.city.CitySgExp[k] : r.city.CityMarExp[k];
     }

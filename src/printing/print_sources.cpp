@@ -54,8 +54,8 @@ YearToDate readYearToDate(App& app) {
     y.TotGross = l.TotGross;
     y.TotNet = l.TotNet;
     y.TotTips = l.TotTips;
-    // Gross and net come from the totals window as it shows them: right
-    // after a posting that was not saved they can differ from the sums.
+    // Gross and net come from the totals window as it shows them, which a
+    // print's reload of the year file has just refreshed.
     FrmYearTot& totals = app.frmYearTot();
     totals.ensureLoaded();
     y.grossBox = totals.txtTotGross;
